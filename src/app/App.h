@@ -1,0 +1,140 @@
+#pragma once
+// The one application object: the state every window shares and the
+// operations of the store, forming, transfer and dialogs. Its methods are
+// defined in the folder of the subsystem they belong to.
+#include "app/VersionInfo.h"
+#include "prefs/PreferencesClass.h"
+#include "store/SentenceDatabase.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class BevelButton;
+class Menu;
+
+class App : public QObject
+{
+    Q_OBJECT
+public:
+    App();
+    ~App() override;
+
+    Menu *MenuBar() const { return m_menu.get(); }
+
+    // Application events.
+    void Open();
+    void Close();
+    void Deactivate();
+    void EnableMenuItems();
+
+    // Menu handlers; each returns false.
+    bool _AboutMenuItem_Action();
+    bool _EditPrefsMenuItem_Action();
+    bool _AppleWWWSupport_Action();
+    bool _FileImportTabText_Action();
+    bool _FileQuit_Action();
+    bool _Search4UpdatesItem_Action();
+
+    // Requests to the main product.
+    int GetCategoriesFromVM4();
+    int GetCategoriesFromVM5();
+    QString VM5_GetSentences2Category(const QString &category, int section);
+    int SendSimpleAE(const QString &eventClass, const QString &eventID, const QString &directObject,
+                     QString &reply);
+    void ShowVMNotRunningDialog();
+    int VM5SwitchProgPart(int part);
+    int VMGetProgPart(QString &part);
+    int LaunchVM();
+
+    // Forming and transfer.
+    int TransferSentence(const QString &sentence);
+    QString VM_formSentence(const QString &sentence, bool male, const QString &name);
+    QString VM_getPart(const QString &group, bool male);
+
+    // Sentences by number.
+    QString getSentence2Number(int number, int variant, const QString &classLevel, bool useDu);
+    QString getSentences2NumList(const QString &numList, const QString &classLevel);
+    QString GetSentences2CatNumber(int number, const QString &classLevel, bool useDu);
+
+    // Target application and link lock.
+    void setTargetProcessName();
+    bool SelectTargetApp();
+    bool chooseTargetProcessNameAndCreator(QString &processName, QString &creator);
+    void ToggleLinkLock(BevelButton *button);
+    void SetLinkLock(BevelButton *button, bool locked);
+
+    // Preferences.
+    PreferencesClass ReadPrefs();
+    void SavePrefs(const PreferencesClass &prefs);
+
+    void ShowKDLhomepage();
+    void ShowOKDialog(const QString &header, const QString &text, const QString &caption);
+    void ShowOKSheetDialog(const QString &header, const QString &text, const QString &caption);
+
+    // The sentence database and its queries.
+    bool OpenSentenceDBwithName(const QString &name);
+    QString ChooseDB();
+    int GetCategories(const QString &classLevel);
+    int GetStdCategories();
+    int GetSuperCategories(const QString &classLevel);
+    QString GetMainCats(const QString &classLevel, const QString &superCategory);
+    QString GetSubCats(const QString &classLevel, const QString &superCategory, const QString &mainCategory);
+    QString GetSubCatSections(const QString &classLevel, const QString &superCategory,
+                              const QString &mainCategory, const QString &subCategory);
+    QString GetSentences2CategoryStd(const QString &category);
+    QString GetAppendices2StdSentences(const QString &category, int phraseNumber);
+
+    // Sentence lists of a section, random pick and write-back.
+    QString GetSentences2Category(const QString &sectionKey, int classLevel, bool useDu, bool withNumbers);
+    QString GetSentences2Category(const QString &superCategory, const QString &mainCategory,
+                                  const QString &subCategory, const QString &section, int classLevel, bool useDu,
+                                  bool withNumbers);
+    QString GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
+                                     const QString &subCategory, const QString &section, int classLevel,
+                                     bool useDu);
+    void PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text);
+    void PutSentences2Category(const QString &superCategory, const QString &mainCategory,
+                               const QString &subCategory, const QString &section, int classLevel, bool useDu,
+                               const QString &text);
+
+    // The importer.
+    bool ImportSentencesFromTabDelimFile();
+    bool CreateDB(const QString &name);
+    bool InsertDBRec(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
+                     int section, int startClass, int endClass, int number, const QString &sentences,
+                     const QString &duSentences);
+    bool InsertStdDBRec(const QString &category, int categoryNumber, int phraseNumber, int appendixNumber,
+                        const QString &sentence);
+
+    void Search4Updates();
+    void DoQuit();
+    void TestMutex() {}
+    void CloseMutex() {}
+
+    // Shared state, in the order the program declares it.
+    QString pVMCategories;
+    std::unique_ptr<VersionInfo> pVersionInfo;
+    std::unique_ptr<PreferencesClass> pPrefs;
+    bool pIsStartingUp = false;
+    bool pFirstLaunch = false;
+    std::unique_ptr<SentenceDatabase> pSentenceDB;
+    QString pStdVMCategories;
+    bool pAppIsStartingUp = false;
+    QString pVMSuperCategories;
+    QString pVMMainCategories;
+    QString pVMSubCategories;
+    QString pVMSubCatSections;
+    QString pVMCategoriesSuperCat;
+
+private:
+    void registerMenuHandlers();
+
+    std::unique_ptr<Menu> m_menu;
+};
+
+// The application object, reachable from everywhere while it exists.
+App &app();
+// Whether an application object exists (tests make and drop their own).
+bool hasApp();

@@ -1,0 +1,41 @@
+#pragma once
+// The program's own message dialogs: a header, a text, the program icon, an
+// "OK" button whose caption the caller may replace, and a link button that
+// opens the maker's web site. A new dialog is made for every message.
+#include <QDialog>
+
+class BevelButton;
+class QLabel;
+class QPushButton;
+
+class OKDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit OKDialog(QWidget *parent = nullptr);
+    void InitOKDialog(const QString &header, const QString &text, const QString &caption);
+
+    QLabel *HeaderText = nullptr;
+    QLabel *SubText = nullptr;
+    QPushButton *OKButton = nullptr;
+    QLabel *Canvas1 = nullptr;
+    BevelButton *BevelButton1 = nullptr;
+
+    void OKButton_Action();
+    void BevelButton1_Action();
+
+protected:
+    // The sheet twin has the same controls at its own positions.
+    OKDialog(bool sheet, QWidget *parent);
+
+private:
+    void layOut(bool sheet);
+};
+
+// The sheet twin: its constructor shows the message and returns when it has closed.
+class OKSheetDialog : public OKDialog
+{
+    Q_OBJECT
+public:
+    OKSheetDialog(const QString &header, const QString &text, const QString &caption, QWidget *parent = nullptr);
+};

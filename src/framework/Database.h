@@ -1,0 +1,90 @@
+#pragma once
+// The embedded single-file SQL database over SQLite's C API: connect, select
+// into a cursor (or none), execute, insert a record, commit, close, and the
+// error flag and text of the last statement.
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+
+// A select's rows, read whole when the statement ran, walked forward.
+class RecordSet
+{
+public:
+    RecordSet(std::vector<QString> columns, std::vector<std::vector<QVariant>> rows);
+
+    void MoveFirst() { m_row = 0; }
+    void MoveNext() { ++m_row; }
+    bool IsEOF() const { return m_row >= m_rows.size(); }
+    int RecordCount() const { return int(m_rows.size()); }
+    // The named column of the current row as text: an integer as its decimal
+    // digits, text and binary columns taken as UTF-8, NULL and unknown columns as "".
+    QString Field(const QString &column) const;
+
+private:
+    std::vector<QString> m_columns;
+    std::vector<std::vector<QVariant>> m_rows;
+    std::size_t m_row = 0;
+};
+
+// The columns of one row to insert, in the order they were set.
+class DatabaseRecord
+{
+public:
+    void Column(const QString &name, const QString &text) { m_values.emplace_back(name, text); }
+    void IntegerColumn(const QString &name, qint64 value) { m_values.emplace_back(name, value); }
+    const std::vector<std::pair<QString, QVariant>> &values() const { return m_values; }
+
+private:
+    std::vector<std::pair<QString, QVariant>> m_values;
+};
+
+class Database
+{
+public:
+    Database() = default;
+    virtual ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    void setDatabaseFile(const QString &path) { m_file = path; }
+    QString DatabaseFile() const { return m_file; }
+
+    // Makes a new, empty database file and connects to it.
+    bool CreateDatabaseFile();
+    // Opens the existing file; false when it is missing or not a database.
+    bool Connect();
+    bool isConnected() const { return m_db != nullptr; }
+
+    // The rows of a query, or nullptr when it fails.
+    std::unique_ptr<RecordSet> SQLSelect(const QString &statement);
+    void SQLExecute(const QString &statement);
+    void InsertRecord(const QString &table, const DatabaseRecord &record);
+    // Ends an open transaction; statements outside one are already in the file.
+    void Commit();
+    void Rollback();
+    void Close();
+
+    bool Error() const { return m_error; }
+    QString ErrorMessage() const { return m_errorMessage; }
+
+private:
+    bool open(int flags);
+    void setError(const QString &message);
+    void clearError();
+
+    QString m_file;
+    sqlite3 *m_db = nullptr;
+    bool m_error = false;
+    QString m_errorMessage;
+};
+
+// A text value as it goes between single quotes in a statement: every single
+// quote doubled, so that a quote inside a text can neither end the literal
+// early nor reach the database unquoted.
+QString sqlText(const QString &value);

@@ -1,0 +1,118 @@
+#include "PreferencesClass.h"
+
+#include "app/VersionInfo.h"
+#include "framework/EventLoop.h"
+#include "framework/Strings.h"
+#include "framework/TextCompare.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
+PreferencesClass::PreferencesClass()
+{
+    pConnectionType = QStringLiteral("ConnectGeneric");
+    pLinkLocked = false;
+    pLastClass = 1;
+    pListFontName = QStringLiteral("System");
+    pListFontSize = 10;
+    pSentencesDBName = QStringLiteral("Formulierungshilfen.rbd");
+    pUseDuSentences = false;
+}
+
+QString PreferencesClass::BoolAsString(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+bool PreferencesClass::Write(QTextStream &stream, const VersionInfo &version) const
+{
+    const auto line = [&stream](const QString &text) { stream << text << '\n'; };
+    line(QStringLiteral("Version=") + Str(version.pMajorVersion) + u'.' + Str(version.pMinorVersion));
+    line(QStringLiteral("Connection=") + GetConnectionType());
+    line(QStringLiteral("LastClass=") + Str(GetLastClass()));
+    line(QStringLiteral("TargetProcessname=") + GetTargetProcessName());
+    line(QStringLiteral("TargetProcessCreator=") + GetTargetProcessCreator());
+    line(QStringLiteral("LinkLocked=") + BoolAsString(GetLinkLocked()));
+    line(QStringLiteral("ListFontName=") + GetListFontName());
+    line(QStringLiteral("ListFontSize=") + Str(GetListFontSize()));
+    line(QStringLiteral("SentencesDBName=") + GetSentencesDBName());
+    line(QStringLiteral("UseDuForm=") + BoolAsString(GetUseDu()));
+    return true;
+}
+
+void PreferencesClass::Read(QTextStream &stream)
+{
+    const QString sep = QStringLiteral("=");
+    for (;;) {
+        QString line = stream.readLine();
+        // A file written elsewhere may end its lines with CR LF.
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        const QString key = NthField(line, sep, 1);
+        const QString value = NthField(line, sep, 2);
+        if (textEquals(key, QStringLiteral("Connection"))) {
+            SetConnectionType(textEquals(value, QStringLiteral("ConectCustom")) ? QStringLiteral("ConectCustom")
+                                                                                 : QStringLiteral("ConnectGeneric"));
+        } else if (textEquals(key, QStringLiteral("LastClass"))) {
+            SetLastClass(ValInt(value));
+        } else if (textEquals(key, QStringLiteral("TargetProcessname"))) {
+            SetTargetProcessname(value);
+        } else if (textEquals(key, QStringLiteral("TargetProcessCreator"))) {
+            SetTargetProcessCreator(value);
+        } else if (textEquals(key, QStringLiteral("LinkLocked"))) {
+            SetLinkLocked(textEquals(value, QStringLiteral("true")));
+        } else if (textEquals(key, QStringLiteral("ListFontName"))) {
+            SetListFontName(value);
+        } else if (textEquals(key, QStringLiteral("ListFontSize"))) {
+            SetListFontSize(ValInt(value));
+        } else if (textEquals(key, QStringLiteral("SentencesDBName"))) {
+            SetSentencesDBName(value);
+        } else if (textEquals(key, QStringLiteral("UseDuForm"))) {
+            SetUseDu(textEquals(value, QStringLiteral("true")));
+        }
+        yieldToEventLoop();
+        if (line.isEmpty())
+            break;
+    }
+}
+
+PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
+{
+    PreferencesClass prefs;
+    if (folder.isEmpty())
+        return prefs;
+    const QString path = QDir(folder).filePath(preferencesFileName());
+    QFile file(path);
+    if (existed)
+        *existed = file.exists();
+    if (!file.exists()) {
+        if (file.open(QIODevice::WriteOnly))
+            file.close();
+        return prefs;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return prefs;
+    QTextStream stream(&file);
+    prefs.Read(stream);
+    return prefs;
+}
+
+bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version)
+{
+    if (folder.isEmpty())
+        return false;
+    QSaveFile file(QDir(folder).filePath(preferencesFileName()));
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QTextStream stream(&file);
+    prefs.Write(stream, version);
+    stream.flush();
+    if (stream.status() != QTextStream::Ok) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,4 @@
+// The update check.
+#include "app/App.h"
+
+void App::Search4Updates() {}

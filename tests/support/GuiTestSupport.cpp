@@ -1,0 +1,75 @@
+#include "GuiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs)
+{
+    auto *timer = new QTimer(qApp);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeoutMs] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal && clock->elapsed() < timeoutMs)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (modal)
+            action(modal);
+    });
+    timer->start(20);
+}
+
+bool clickButton(QWidget *widget, const QString &captionOrName)
+{
+    const auto buttons = widget->findChildren<QAbstractButton *>();
+    for (QAbstractButton *b : buttons) {
+        QString text = b->text();
+        text.remove(u'&');
+        if (text == captionOrName || b->objectName() == captionOrName) {
+            b->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void chooseFileInDialog(QWidget *dialog, const QString &path)
+{
+    auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
+    if (!fileDialog) {
+        cancelDialog(dialog);
+        return;
+    }
+    fileDialog->selectFile(path);
+    if (auto *edit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        edit->setText(path);
+    static_cast<QDialog *>(fileDialog)->accept();
+}
+
+void cancelDialog(QWidget *dialog)
+{
+    if (auto *d = qobject_cast<QDialog *>(dialog))
+        d->reject();
+    else
+        dialog->close();
+}
+
+QString dialogText(QWidget *dialog)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        return box->text();
+    QStringList parts;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            parts << label->text();
+    return parts.join(u'\n');
+}

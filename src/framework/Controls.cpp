@@ -1,6 +1,55 @@
 #include "Controls.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+ListboxDelegate::ListboxDelegate(Listbox *list)
+    : QStyledItemDelegate(list)
+    , m_list(list)
+{
+}
+
+void ListboxDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (const auto &background = m_list->cellBackgroundPainter()) {
+        painter->save();
+        const bool drawn = background(*painter, option.rect, index.row(), index.column());
+        painter->restore();
+        if (drawn)
+            return;
+    }
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
+QWidget *ListboxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                       const QModelIndex &index) const
+{
+    if (m_list->ColumnType(index.column()) != Listbox::TypeEditable)
+        return nullptr;
+    auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
+    if (!editor)
+        return nullptr;
+    const int row = index.row();
+    const int column = index.column();
+    connect(editor, &QLineEdit::textEdited, m_list, [list = m_list, row, column] {
+        emit list->cellTextChange(row, column);
+    });
+    connect(editor, &QObject::destroyed, m_list, [list = m_list, row, column] {
+        emit list->cellLostFocus(row, column);
+    });
+    emit m_list->cellGotFocus(row, column);
+    return editor;
+}
+
+void ListboxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    QStyledItemDelegate::setModelData(editor, model, index);
+    emit m_list->cellAction(index.row(), index.column());
+}
 
 Listbox::Listbox(QWidget *parent)
     : QTreeWidget(parent)
@@ -9,16 +58,25 @@ Listbox::Listbox(QWidget *parent)
     setHeaderHidden(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformRowHeights(true);
+    setItemDelegate(new ListboxDelegate(this));
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::DoubleClicked);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (!m_selectingFromCode)
             emit change();
     });
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &Listbox::doubleClick);
 }
 
 void Listbox::AddRow(const QString &text)
 {
     auto *item = new QTreeWidgetItem(this);
     item->setText(0, text);
+    for (int c = 0; c < m_alignments.size(); ++c)
+        if (m_alignments.at(c))
+            item->setTextAlignment(c, m_alignments.at(c));
+    if (m_columnTypes.contains(TypeEditable))
+        item->setFlags(item->flags() | Qt::ItemIsEditable);
 }
 
 void Listbox::DeleteAllRows()
@@ -36,8 +94,10 @@ int Listbox::ListIndex() const
 
 void Listbox::setListIndex(int row)
 {
+    if (row >= topLevelItemCount())
+        return;
     m_selectingFromCode = true;
-    if (row >= 0 && row < topLevelItemCount()) {
+    if (row >= 0) {
         QTreeWidgetItem *item = topLevelItem(row);
         setCurrentItem(item);
         item->setSelected(true);
@@ -61,6 +121,99 @@ void Listbox::setCell(int row, int column, const QString &text)
         item->setText(column, text);
 }
 
+void Listbox::setHeadings(const QStringList &headings)
+{
+    setColumnCount(qMax(1, int(headings.size())));
+    setHeaderLabels(headings);
+    setHeaderHidden(headings.isEmpty());
+}
+
+void Listbox::setColumnWidths(const QString &widths)
+{
+    m_columnWidths = widths.split(u',', Qt::SkipEmptyParts);
+    applyColumnWidths();
+}
+
+void Listbox::applyColumnWidths()
+{
+    const int total = viewport()->width();
+    for (int c = 0; c < m_columnWidths.size() && c < columnCount(); ++c) {
+        QString w = m_columnWidths.at(c).trimmed();
+        int pixels = 0;
+        if (w.endsWith(u'%')) {
+            w.chop(1);
+            pixels = int(w.toDouble() * total / 100.0);
+        } else {
+            pixels = w.toInt();
+        }
+        if (pixels > 0)
+            setColumnWidth(c, pixels);
+    }
+}
+
+void Listbox::resizeEvent(QResizeEvent *event)
+{
+    QTreeWidget::resizeEvent(event);
+    if (!m_columnWidths.isEmpty())
+        applyColumnWidths();
+}
+
+void Listbox::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0)
+        return;
+    while (m_alignments.size() <= column)
+        m_alignments.append(Qt::Alignment());
+    m_alignments[column] = alignment;
+    for (int r = 0; r < topLevelItemCount(); ++r)
+        topLevelItem(r)->setTextAlignment(column, alignment);
+}
+
+int Listbox::ColumnType(int column) const
+{
+    return column >= 0 && column < m_columnTypes.size() ? m_columnTypes.at(column) : int(TypeDefault);
+}
+
+void Listbox::setColumnType(int column, int type)
+{
+    if (column < 0)
+        return;
+    while (m_columnTypes.size() <= column)
+        m_columnTypes.append(TypeDefault);
+    if (m_columnTypes.at(column) == type)
+        return;
+    // An open editor of a column that stops being editable is closed without saving.
+    if (type != TypeEditable && state() == QAbstractItemView::EditingState) {
+        if (QWidget *editor = indexWidget(currentIndex()))
+            closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    }
+    m_columnTypes[column] = type;
+    applyEditable();
+}
+
+void Listbox::applyEditable()
+{
+    const bool editable = m_columnTypes.contains(TypeEditable);
+    for (int r = 0; r < topLevelItemCount(); ++r) {
+        QTreeWidgetItem *item = topLevelItem(r);
+        item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+    }
+}
+
+QItemSelectionModel::SelectionFlags Listbox::selectionCommand(const QModelIndex &index, const QEvent *event) const
+{
+    const auto flags = QTreeWidget::selectionCommand(index, event);
+    if (m_requiresSelection && !m_selectingFromCode && ListIndex() >= 0) {
+        // Ctrl-click on the chosen row or a click beside the rows would leave none selected.
+        const bool wouldDeselect = !index.isValid() ? (flags & QItemSelectionModel::Clear)
+                                                    : (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle))
+                                                          && selectionModel()->isSelected(index);
+        if (wouldDeselect)
+            return QItemSelectionModel::NoUpdate;
+    }
+    return flags;
+}
+
 PopupMenu::PopupMenu(QWidget *parent)
     : QComboBox(parent)
 {
@@ -70,10 +223,27 @@ PopupMenu::PopupMenu(QWidget *parent)
     });
 }
 
-void PopupMenu::setListIndex(int row)
+void PopupMenu::AddRow(const QString &text)
+{
+    // The first row added becomes the current one without a change.
+    m_selectingFromCode = true;
+    addItem(text);
+    m_selectingFromCode = false;
+}
+
+void PopupMenu::DeleteAllRows()
 {
     m_selectingFromCode = true;
-    setCurrentIndex(row);
+    clear();
+    m_selectingFromCode = false;
+}
+
+void PopupMenu::setListIndex(int row)
+{
+    if (row >= count())
+        return;
+    m_selectingFromCode = true;
+    setCurrentIndex(row < 0 ? -1 : row);
     m_selectingFromCode = false;
     emit change();
 }
@@ -90,4 +260,24 @@ void BevelButton::setIconPicture(const QPixmap &picture)
     setIcon(QIcon(picture));
     if (!picture.isNull())
         setIconSize(picture.size());
+}
+
+LittleArrows::LittleArrows(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const auto arrow = [this, layout](Qt::ArrowType type, const char *name) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromUtf8(name));
+        button->setArrowType(type);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRepeat(true);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        layout->addWidget(button);
+        return button;
+    };
+    connect(arrow(Qt::UpArrow, "up"), &QToolButton::clicked, this, &LittleArrows::up);
+    connect(arrow(Qt::DownArrow, "down"), &QToolButton::clicked, this, &LittleArrows::down);
 }

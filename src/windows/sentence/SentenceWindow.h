@@ -1,13 +1,187 @@
 #pragma once
-// The main window.
+// The main window "Velmora - Satzbausteine": the top bar (first name,
+// gender, class level, actions), the five working pages of TabPanel1 and
+// the bottom bar (transfer button, target application, link lock).
 #include <QMainWindow>
+
+class BevelButton;
+class EdgeLocks;
+class ExtendedEditField;
+class LittleArrows;
+class Listbox;
+class PopupMenu;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPainter;
+class QTabWidget;
 
 class SentenceWindow : public QMainWindow
 {
     Q_OBJECT
 public:
     SentenceWindow();
+    ~SentenceWindow() override;
+
+    // What SentenceListBox shows now.
+    QString pCurrCategory;
+    QString pCurrCatSection;
+    int pCurrClass = 0;
+    bool pCurrUseDu = false;
+    bool pHasDirtyCell = false;
+    bool pOrientingListBoxNeedsUpdate = false;
+
+    // Controls, in the order they are made.
+    QTabWidget *TabPanel1 = nullptr;
+    Listbox *SuperCatListBox = nullptr;
+    ExtendedEditField *PrenameEditField = nullptr;
+    Listbox *MainCatListBox = nullptr;
+    QLabel *StaticText1 = nullptr;
+    Listbox *SubCatListBox = nullptr;
+    PopupMenu *SexPopupMenu = nullptr;
+    Listbox *SubCatSectionListBox = nullptr;
+    QLabel *StaticText3 = nullptr;
+    QLabel *StaticText4 = nullptr;
+    Listbox *SentenceListBox = nullptr;
+    QLabel *StaticText2 = nullptr;
+    ExtendedEditField *CatNoEditField = nullptr;
+    ExtendedEditField *SubNoEditField = nullptr;
+    ExtendedEditField *SentenceEditField = nullptr;
+    PopupMenu *CategoriesPopupMenu = nullptr;
+    ExtendedEditField *NumListEditField = nullptr;
+    PopupMenu *CatSectionPopupMenu = nullptr;
+    QFrame *Line1 = nullptr;
+    QLabel *StaticText5 = nullptr;
+    QLabel *StaticText6 = nullptr;
+    QLabel *StaticText7 = nullptr;
+    Listbox *OrientingListBox = nullptr;
+    QLabel *StaticText8 = nullptr;
+    PopupMenu *ClassesPopupMenu = nullptr;
+    BevelButton *TransferNumListButton = nullptr;
+    ExtendedEditField *SentenceFromListField = nullptr;
+    QLabel *StaticText9 = nullptr;
+    PopupMenu *StdCategoriesPopupMenu = nullptr;
+    Listbox *StandardSentencesListBox = nullptr;
+    Listbox *StandardAppendicesListBox = nullptr;
+    BevelButton *ActionsButton = nullptr;
+    LittleArrows *LittleArrows1 = nullptr;
+    QLabel *StaticText10 = nullptr;
+    QLabel *StaticText11 = nullptr;
+    ExtendedEditField *CompleteStdSentenceEditField = nullptr;
+    QMenu *ActionsMenu = nullptr;
+
+    // Bottom bar: target application and link lock
+    QLabel *TargetProcNameField = nullptr;
+    BevelButton *LockBevelButton = nullptr;
+    void ShowTargetProcessName();
+    void ShowBusyGettingTargetName();
+    void LockBevelButton_Open();
+    void LockBevelButton_Action();
+
+    // Opening, class level, fonts, actions menu and menu commands.
+    void Open();
+    bool getContent(int classLevel);
+    void setClassPopUp(int classLevel);
+    void SetListFont(const QString &fontName, int fontSize);
+    void UpdateListFont();
+    void InitActionsMenuItems();
+    bool _TransferMenuItem_Action();
+    bool _PrintSentenceListItem_Action();
+    void ClassesPopupMenu_Open();
+    void ClassesPopupMenu_Change();
+    void ActionsButton_Open();
+    void ActionsButton_Action(const QString &rowText);
+
+    // Page "Satzliste": cascade, sentence list, getters.
+    void InitSuperCatList();
+    void InitMainCatList();
+    void InitSubCatList();
+    void InitSubCatSectionList();
+    void InitCategoriesPopUp();
+    void InitSentenceList(const QString &text);
+    void FillSentenceListBox();
+    void FillSentenceListBox(const QString &superCategory, const QString &mainCategory,
+                             const QString &subCategory, const QString &section, bool useDu);
+    void updateSentenceFromList();
+    QString getSex() const;
+    QString getCategory() const;
+    QString getSection() const;
+    QString getName() const;
+    QString getClass() const;
+    QString getCurrSuperCategory() const;
+    QString getCurrMainCategory() const;
+    QString getCurrSubCategory() const;
+    QString getCurrSection() const;
+    void TabPanel1_Change();
+    void SuperCatListBox_Change();
+    void MainCatListBox_Change();
+    void SubCatListBox_Change();
+    void SubCatSectionListBox_Change();
+    void PrenameEditField_TextChange();
+    bool PrenameEditField_KeyDown(const QString &key);
+    void SexPopupMenu_Open();
+    void SexPopupMenu_Change();
+    bool SentenceListBox_CellBackgroundPaint(QPainter &g, const QRect &cell, int row, int column);
+    void SentenceListBox_DoubleClick();
+    void SentenceListBox_Change();
+    void CategoriesPopupMenu_Change();
+    void CatSectionPopupMenu_Open();
+    void CatSectionPopupMenu_Change();
+
+    // Sentence-list editing.
+    void SetSentenceListEditable(bool editable);
+    bool IsSentenceListEditable() const;
+    QString GetSentenceListBoxText() const;
+    void SaveSentences();
+    void SentenceListBox_CellGotFocus(int row, int column);
+    void SentenceListBox_CellTextChange(int row, int column);
+    void SentenceListBox_CellAction(int row, int column);
+
+    // Transfer.
+    QString GetTransferSentence();
+    void DoTransfer();
+    void sentenceDoubleClick();
+    void TransferNumListButton_Action();
+
+    // Pages "Nummerneingabe" and "Nummernliste".
+    void updateSentence2Number();
+    int getCatNo() const;
+    int getSubNo() const;
+    void LittleArrows1_Up();
+    void LittleArrows1_Down();
+
+    // Page "Orientierungsentwurf".
+    void InitOrientingListBox();
+    QString doOrientingListSentences();
+
+    // Page "Standardisierte Form".
+    void InitStdCategoriesPopUp();
+    void FillSentenceListBoxStd();
+    void FillSentenceListBoxStdAppendix();
+    QString getCategoryStd() const;
+    QString formCompleteStdSentence();
+    void FillCompleteStdSentence(const QString &text);
+    QString GetCompleteStdSentence() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+
+private:
+    // Layout: the controls, their pages and edge locks.
+    void createControls();
+    void runControlOpenEvents();
+    void registerMenuHandlers();
+    // Puts control on page (-1: the window outside the panel) at rect, locked to edges.
+    void place(QWidget *control, int page, const QRect &rect, Qt::Edges edges);
+    void showControlsOfPage(int page);
+    QString formForPupil(const QString &text) const;
+
+    QWidget *m_content = nullptr;
+    EdgeLocks *m_locks = nullptr;
+    QList<QPair<QWidget *, int>> m_pageControls;
+    QList<QWidget *> m_hiddenControls;
 };
+
+// The row the sentence list shows for a section without Du-form sentences.
+QString sentenceListDuFormNotice();

@@ -1,0 +1,136 @@
+// Opening the main window, the class level and the content of every page,
+// the list fonts, the actions menu and the window's menu commands.
+#include "SentenceWindow.h"
+
+#include "ExtendedEditField.h"
+#include "app/App.h"
+#include "framework/Controls.h"
+#include "framework/Strings.h"
+#include "framework/TextCompare.h"
+#include "windows/dialogs/PrefsDialog.h"
+#include "framework/ImplicitInstance.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace {
+const QString &editableRowText()
+{
+    static const QString text = QStringLiteral("Liste änderbar");
+    return text;
+}
+
+const QString &notEditableRowText()
+{
+    static const QString text = QStringLiteral("Liste nicht änderbar");
+    return text;
+}
+
+const QString &prefsRowText()
+{
+    static const QString text = QStringLiteral("Voreinstellungen...");
+    return text;
+}
+} // namespace
+
+void SentenceWindow::Open()
+{
+    pOrientingListBoxNeedsUpdate = true;
+    // A stored level below 1 shows class "1" in the pop-up; the lists follow what it shows.
+    getContent(qMax(1, app().pPrefs->GetLastClass()));
+    UpdateListFont();
+    ShowTargetProcessName();
+}
+
+bool SentenceWindow::getContent(int classLevel)
+{
+    app().pPrefs->SetLastClass(classLevel);
+    const QString classText = Format(classLevel, QStringLiteral("##"));
+    if (app().GetCategories(classText) == 0)
+        app().GetStdCategories();
+    if (TabPanel1->currentIndex() == 3)
+        InitOrientingListBox();
+    else
+        pOrientingListBoxNeedsUpdate = true;
+    InitCategoriesPopUp();
+    InitStdCategoriesPopUp();
+    app().GetSuperCategories(classText);
+    InitSuperCatList();
+    return true;
+}
+
+void SentenceWindow::setClassPopUp(int classLevel)
+{
+    ClassesPopupMenu->setListIndex(classLevel - 1);
+}
+
+void SentenceWindow::ClassesPopupMenu_Open()
+{
+    ClassesPopupMenu->setListIndex(qMax(1, app().pPrefs->GetLastClass()) - 1);
+}
+
+void SentenceWindow::ClassesPopupMenu_Change()
+{
+    if (app().pIsStartingUp)
+        return;
+    getContent(ClassesPopupMenu->ListIndex() + 1);
+}
+
+void SentenceWindow::SetListFont(const QString &fontName, int fontSize)
+{
+    // "System" is the desktop's own font.
+    const QString family =
+        fontName.isEmpty() || textEquals(fontName, QStringLiteral("System")) ? QApplication::font().family() : fontName;
+    for (QWidget *control : std::initializer_list<QWidget *>{SentenceListBox, SentenceFromListField, SuperCatListBox,
+                                                             MainCatListBox, SubCatListBox, SubCatSectionListBox}) {
+        QFont font = control->font();
+        font.setFamily(family);
+        if (fontSize > 0)
+            font.setPointSize(fontSize);
+        control->setFont(font);
+        control->repaint();
+    }
+}
+
+void SentenceWindow::UpdateListFont()
+{
+    SetListFont(app().pPrefs->GetListFontName(), app().pPrefs->GetListFontSize());
+}
+
+void SentenceWindow::InitActionsMenuItems()
+{
+    ActionsMenu->clear();
+    QAction *editable = ActionsMenu->addAction(editableRowText());
+    QAction *notEditable = ActionsMenu->addAction(notEditableRowText());
+    editable->setCheckable(true);
+    notEditable->setCheckable(true);
+    (IsSentenceListEditable() ? editable : notEditable)->setChecked(true);
+    ActionsMenu->addSeparator();
+    ActionsMenu->addAction(prefsRowText());
+}
+
+void SentenceWindow::ActionsButton_Open()
+{
+    InitActionsMenuItems();
+}
+
+void SentenceWindow::ActionsButton_Action(const QString &rowText)
+{
+    if (rowText == editableRowText()) {
+        SetSentenceListEditable(true);
+    } else if (rowText == notEditableRowText()) {
+        SetSentenceListEditable(false);
+        if (QWidget *focused = focusWidget())
+            focused->clearFocus();
+    } else if (rowText == prefsRowText()) {
+        implicitInstance<PrefsDialog>()->show();
+        InitActionsMenuItems();
+    }
+}
+
+bool SentenceWindow::_TransferMenuItem_Action()
+{
+    DoTransfer();
+    return false;
+}

@@ -1,0 +1,150 @@
+// A class change in the main window: the whole getContent with the category
+// cascade down to the sentence list, on the sample database (when the build
+// made one) and on a database of 50,000 rows made here; beside it the same
+// queries alone, to see the share the database takes.
+#include "app/App.h"
+#include "framework/Database.h"
+#include "framework/Folders.h"
+#include "framework/ImplicitInstance.h"
+#include "store/Schema.h"
+#include "windows/sentence/SentenceWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+QString g_largeDb;
+QString g_sampleDb;
+
+// 10 super-categories x 10 criteria x 10 sub-criteria x 5 sections x 10 class ranges.
+void makeLargeDb(const QString &path)
+{
+    QFile::remove(path);
+    Database db;
+    db.setDatabaseFile(path);
+    db.CreateDatabaseFile();
+    db.SQLExecute(saetzeCreateSql());
+    db.SQLExecute(standardsaetzeCreateSql());
+    db.SQLExecute(QStringLiteral("BEGIN"));
+    int number = 0;
+    for (int s = 1; s <= 10; ++s)
+        for (int m = 1; m <= 10; ++m)
+            for (int u = 1; u <= 10; ++u)
+                for (int section = 1; section <= 5; ++section)
+                    for (int c = 1; c <= 10; ++c) {
+                        DatabaseRecord rec;
+                        rec.Column(QStringLiteral("Oberkategorie"), QStringLiteral("Oberkategorie %1").arg(s));
+                        rec.IntegerColumn(QStringLiteral("Endklasse"), c);
+                        rec.IntegerColumn(QStringLiteral("id"), ++number);
+                        rec.Column(QStringLiteral("Kategorie"), QStringLiteral("Kriterium %1-%2").arg(s).arg(m));
+                        rec.IntegerColumn(QStringLiteral("Note"), section);
+                        rec.IntegerColumn(QStringLiteral("Nr"), ((s * 10 + m) * 10 + u) * 10 + section);
+                        rec.Column(QStringLiteral("Sentences"),
+                                   QStringLiteral("#Er/Sie# arbeitet in Stufe %1 gut mit.\r_ zeigt Einsatz.\r"
+                                                  "#Seine/Ihre# Beiträge sind hilfreich.")
+                                       .arg(section));
+                        rec.IntegerColumn(QStringLiteral("Startklasse"), c);
+                        rec.Column(QStringLiteral("Subkategorie"), QStringLiteral("Unterkriterium %1").arg(u));
+                        rec.Column(QStringLiteral("DuSentences"), QStringLiteral("Du arbeitest gut mit."));
+                        db.InsertRecord(QStringLiteral("Saetze"), rec);
+                    }
+    db.SQLExecute(QStringLiteral("COMMIT"));
+    db.Close();
+}
+
+void openDb(App &application, const QString &path)
+{
+    application.pSentenceDB = std::make_unique<SentenceDatabase>();
+    application.pSentenceDB->setDatabaseFile(path);
+    application.pSentenceDB->Connect();
+}
+
+// The queries a class change runs, in its order, without the window: the
+// category lists, and for the first row of each level the next level, down
+// to the sentence list of the first section.
+void runClassChangeQueries(App &a, int classLevel)
+{
+    const QString c = QString::number(classLevel);
+    a.GetCategories(c);
+    a.GetStdCategories();
+    const QString category = a.pVMCategories.section(u'\n', 0, 0);
+    a.GetSentences2Category(category + QStringLiteral(" 1"), classLevel, false, false);
+    a.GetSuperCategories(c);
+    const QString super = a.pVMSuperCategories.section(u'\n', 0, 0);
+    const QString main = a.GetMainCats(c, super).section(u'\n', 0, 0);
+    const QString sub = a.GetSubCats(c, super, main).section(u'\n', 0, 0);
+    const QString section = a.GetSubCatSections(c, super, main, sub).section(u'\n', 0, 0);
+    a.GetSentences2Category(super, main, sub, section, classLevel, false, false);
+}
+
+void classChange(benchmark::State &state, const QString &path)
+{
+    if (path.isEmpty()) {
+        state.SkipWithError("no sample database beside the program");
+        return;
+    }
+    App application;
+    openDb(application, path);
+    application.pPrefs->SetLastClass(1);
+    // Made the way start-up makes it.
+    application.pIsStartingUp = true;
+    auto *window = implicitInstance<SentenceWindow>();
+    application.pIsStartingUp = false;
+    int classLevel = 1;
+    for (auto _ : state) {
+        classLevel = classLevel % 10 + 1;
+        window->getContent(classLevel);
+    }
+    benchmark::DoNotOptimize(window->SentenceListBox);
+    delete window;
+}
+
+void classChangeQueries(benchmark::State &state, const QString &path)
+{
+    if (path.isEmpty()) {
+        state.SkipWithError("no sample database beside the program");
+        return;
+    }
+    App application;
+    openDb(application, path);
+    int classLevel = 1;
+    for (auto _ : state) {
+        classLevel = classLevel % 10 + 1;
+        runClassChangeQueries(application, classLevel);
+    }
+}
+
+void BM_ClassChange_Sample(benchmark::State &state) { classChange(state, g_sampleDb); }
+void BM_ClassChangeQueriesOnly_Sample(benchmark::State &state) { classChangeQueries(state, g_sampleDb); }
+void BM_ClassChange_50000Rows(benchmark::State &state) { classChange(state, g_largeDb); }
+void BM_ClassChangeQueriesOnly_50000Rows(benchmark::State &state) { classChangeQueries(state, g_largeDb); }
+
+BENCHMARK(BM_ClassChange_Sample)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassChangeQueriesOnly_Sample)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassChange_50000Rows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClassChangeQueriesOnly_50000Rows)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApp(argc, argv);
+    QTemporaryDir dir;
+    g_largeDb = dir.filePath(QStringLiteral("bench50000.rbd"));
+    makeLargeDb(g_largeDb);
+    const QString sample = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    if (QFileInfo::exists(sample))
+        g_sampleDb = sample;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

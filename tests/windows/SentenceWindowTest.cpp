@@ -470,9 +470,9 @@ TEST_F(SentenceWindowTest, ListFontGoesToTheSixListControlsOnly)
     for (QWidget *c : std::initializer_list<QWidget *>{w->SentenceListBox, w->SentenceFromListField,
                                                        w->SuperCatListBox, w->MainCatListBox, w->SubCatListBox,
                                                        w->SubCatSectionListBox})
-        EXPECT_EQ(c->font().pointSize(), 14) << c->objectName().toStdString();
-    EXPECT_NE(w->SentenceEditField->font().pointSize(), 14);
-    EXPECT_NE(w->StandardSentencesListBox->font().pointSize(), 14);
+        EXPECT_EQ(c->font().pixelSize(), 14) << c->objectName().toStdString();
+    EXPECT_NE(w->SentenceEditField->font().pixelSize(), 14);
+    EXPECT_NE(w->StandardSentencesListBox->font().pixelSize(), 14);
 }
 
 } // namespace

@@ -31,13 +31,14 @@ constexpr Qt::Edges kBottomLeft = Qt::BottomEdge | Qt::LeftEdge;
 constexpr Qt::Edges kBottomWide = Qt::BottomEdge | Qt::LeftEdge | Qt::RightEdge;
 constexpr Qt::Edges kBottomRight = Qt::BottomEdge | Qt::RightEdge;
 
-// Point size 0 keeps the system's default size.
+// Sizes are the layout's points, one point a pixel, so that texts fit the
+// fixed control sizes; 0 keeps the system's default size.
 void setPointSize(QWidget *w, int points)
 {
     if (points <= 0)
         return;
     QFont f = w->font();
-    f.setPointSize(points);
+    f.setPixelSize(points);
     w->setFont(f);
 }
 
@@ -116,6 +117,7 @@ void SentenceWindow::createControls()
         Listbox *l = listbox(10, help);
         l->setRequiresSelection(true);
         l->setDragEnabled(false);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         return l;
     };
     const auto field = [this](bool multiLine, int points) {

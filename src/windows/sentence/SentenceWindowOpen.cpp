@@ -87,7 +87,7 @@ void SentenceWindow::SetListFont(const QString &fontName, int fontSize)
         QFont font = control->font();
         font.setFamily(family);
         if (fontSize > 0)
-            font.setPointSize(fontSize);
+            font.setPixelSize(fontSize);
         control->setFont(font);
         control->repaint();
     }

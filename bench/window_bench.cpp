@@ -59,11 +59,17 @@ void makeLargeDb(const QString &path)
     db.Close();
 }
 
-void openDb(App &application, const QString &path)
+// Opens path as the application's database; false (and the benchmark
+// skipped) when there is no such database.
+bool openDb(benchmark::State &state, App &application, const QString &path)
 {
+    if (path.isEmpty()) {
+        state.SkipWithError("no sample database beside the program");
+        return false;
+    }
     application.pSentenceDB = std::make_unique<SentenceDatabase>();
     application.pSentenceDB->setDatabaseFile(path);
-    application.pSentenceDB->Connect();
+    return application.pSentenceDB->Connect();
 }
 
 // The queries a class change runs, in its order, without the window: the
@@ -86,12 +92,9 @@ void runClassChangeQueries(App &a, int classLevel)
 
 void classChange(benchmark::State &state, const QString &path)
 {
-    if (path.isEmpty()) {
-        state.SkipWithError("no sample database beside the program");
-        return;
-    }
     App application;
-    openDb(application, path);
+    if (!openDb(state, application, path))
+        return;
     application.pPrefs->SetLastClass(1);
     // Made the way start-up makes it.
     application.pIsStartingUp = true;
@@ -108,12 +111,9 @@ void classChange(benchmark::State &state, const QString &path)
 
 void classChangeQueries(benchmark::State &state, const QString &path)
 {
-    if (path.isEmpty()) {
-        state.SkipWithError("no sample database beside the program");
-        return;
-    }
     App application;
-    openDb(application, path);
+    if (!openDb(state, application, path))
+        return;
     int classLevel = 1;
     for (auto _ : state) {
         classLevel = classLevel % 10 + 1;

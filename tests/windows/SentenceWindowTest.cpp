@@ -241,6 +241,37 @@ TEST_F(SentenceWindowTest, ClassChangeReloadsEveryLevelAndIsStoredInThePreferenc
     EXPECT_EQ(stored.GetLastClass(), 7);
 }
 
+TEST_F(SentenceWindowTest, SampleDatabaseFillsEveryLevelForEveryClass)
+{
+    const QString sample = sampleDatabase();
+    if (sample.isEmpty())
+        GTEST_SKIP() << "the build made no sample database";
+    SentenceWindow *w = fixture.openExisting(sample, 1);
+    ASSERT_NE(w, nullptr);
+    int classesWithSentences = 0;
+    for (int row = 0; row < 10; ++row) {
+        w->ClassesPopupMenu->setListIndex(row);
+        EXPECT_EQ(fixture.application().pPrefs->GetLastClass(), row + 1);
+        if (w->SuperCatListBox->ListCount() == 0)
+            continue;
+        // Every level of the cascade holds rows and its first row is chosen.
+        for (const Listbox *list : {w->SuperCatListBox, w->MainCatListBox, w->SubCatListBox, w->SubCatSectionListBox}) {
+            EXPECT_GT(list->ListCount(), 0) << "class " << row + 1;
+            EXPECT_EQ(list->ListIndex(), 0) << "class " << row + 1;
+        }
+        EXPECT_GT(w->CategoriesPopupMenu->ListCount(), 0);
+        if (storeReadsSentences() && w->SentenceListBox->ListCount() > 5) {
+            ++classesWithSentences;
+            EXPECT_EQ(w->pCurrClass, row + 1);
+            EXPECT_EQ(w->pCurrCatSection, w->getCurrSection());
+            EXPECT_EQ(w->pCurrCategory, w->getCurrMainCategory() + QStringLiteral(" : ") + w->getCurrSubCategory());
+        }
+    }
+    if (storeReadsSentences()) {
+        EXPECT_GT(classesWithSentences, 0);
+    }
+}
+
 TEST_F(SentenceWindowTest, ClassChangeWithTheOrientingPageInFrontRebuildsItAtOnce)
 {
     SentenceWindow *w = fixture.open(sampleRows(), 1);

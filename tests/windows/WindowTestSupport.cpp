@@ -6,6 +6,8 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QWindow>
 
@@ -21,9 +23,22 @@ WindowFixture::~WindowFixture()
     m_app.reset();
 }
 
+SentenceWindow *WindowFixture::openExisting(const QString &path, int lastClass)
+{
+    QFile::remove(m_dbPath);
+    if (!QFile::copy(path, m_dbPath))
+        return nullptr;
+    return openWindow(lastClass, false);
+}
+
 SentenceWindow *WindowFixture::open(const std::vector<SentenceRow> &rows, int lastClass, bool useDu)
 {
     createSentenceDb(m_dbPath, rows);
+    return openWindow(lastClass, useDu);
+}
+
+SentenceWindow *WindowFixture::openWindow(int lastClass, bool useDu)
+{
     m_app->pPrefs->SetLastClass(lastClass);
     m_app->pPrefs->SetUseDu(useDu);
     m_app->pSentenceDB = std::make_unique<SentenceDatabase>();
@@ -75,6 +90,13 @@ bool storeReadsSentences()
         return read == QStringLiteral("probe");
     }();
     return reads;
+}
+
+QString sampleDatabase()
+{
+    const QString path =
+        QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    return QFile::exists(path) ? path : QString();
 }
 
 bool formingFillsNames()

@@ -38,9 +38,7 @@ QWidget *ListboxDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     connect(editor, &QLineEdit::textEdited, m_list, [list = m_list, row, column] {
         emit list->cellTextChange(row, column);
     });
-    connect(editor, &QObject::destroyed, m_list, [list = m_list, row, column] {
-        emit list->cellLostFocus(row, column);
-    });
+    m_list->m_editedCell = {row, column};
     emit m_list->cellGotFocus(row, column);
     return editor;
 }
@@ -77,6 +75,12 @@ void Listbox::AddRow(const QString &text)
             item->setTextAlignment(c, m_alignments.at(c));
     if (m_columnTypes.contains(TypeEditable))
         item->setFlags(item->flags() | Qt::ItemIsEditable);
+}
+
+void Listbox::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTreeWidget::closeEditor(editor, hint);
+    emit cellLostFocus(m_editedCell.first, m_editedCell.second);
 }
 
 void Listbox::DeleteAllRows()

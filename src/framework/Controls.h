@@ -78,11 +78,13 @@ signals:
     void cellLostFocus(int row, int column);
 
 protected:
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    friend class ListboxDelegate;
     void applyEditable();
     void applyColumnWidths();
 
@@ -92,6 +94,7 @@ private:
     QStringList m_columnWidths;
     QList<Qt::Alignment> m_alignments;
     CellBackgroundPainter m_backgroundPainter;
+    QPair<int, int> m_editedCell{-1, -1};
 };
 
 class PopupMenu : public QComboBox

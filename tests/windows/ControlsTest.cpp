@@ -82,6 +82,7 @@ TEST(ListboxTest, EditableColumnReportsGotFocusTextChangeAndAction)
     QSignalSpy gotFocus(&list, &Listbox::cellGotFocus);
     QSignalSpy textChange(&list, &Listbox::cellTextChange);
     QSignalSpy action(&list, &Listbox::cellAction);
+    QSignalSpy lostFocus(&list, &Listbox::cellLostFocus);
     list.setFocus();
     list.editItem(list.topLevelItem(1), 0);
     auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
@@ -94,6 +95,7 @@ TEST(ListboxTest, EditableColumnReportsGotFocusTextChangeAndAction)
     // The editor commits from the event loop.
     QApplication::processEvents();
     EXPECT_EQ(action.count(), 1);
+    EXPECT_EQ(lostFocus.count(), 1);
     EXPECT_EQ(list.List(1), QStringLiteral("neu"));
 
     // Escape drops the edit without an action.

@@ -16,6 +16,7 @@ SentenceWindow::SentenceWindow()
     resize(515, 322 + menuBar()->sizeHint().height());
     setMinimumSize(500, 226);
     setMaximumSize(32000, 32000);
+    createTargetControls();
 }
 
 void SentenceWindow::closeEvent(QCloseEvent *event)

@@ -25,55 +25,8 @@ namespace {
 enum class XState { NotInstalled, Failed, Running };
 XState g_x = XState::NotInstalled;
 
-constexpr int kWaitMs = 15000;
 const char kTemplate[] = "#Er/Sie# arbeitet sorgfältig, _s Heft ist „ordentlich“.";
 const char kExpected[] = "Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.";
-
-QString binDir()
-{
-    return qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath());
-}
-
-// The small editor of tests/transfer/TargetWindow.cpp, run as application CLASSNAME.
-class TargetWindow
-{
-public:
-    TargetWindow(const QString &className, const QString &outputFile)
-        : m_output(outputFile)
-    {
-        m_process.start(binDir() + QStringLiteral("/vm-target-window"), {className, outputFile});
-        if (m_process.waitForReadyRead(kWaitMs))
-            m_window = QString::fromLatin1(m_process.readLine().trimmed());
-    }
-    ~TargetWindow()
-    {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-    QString window() const { return m_window; }
-    QString text() const
-    {
-        QFile file(m_output);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-private:
-    QProcess m_process;
-    QString m_output;
-    QString m_window;
-};
-
-bool run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(kWaitMs) && process.exitCode() == 0;
-}
-
-bool activate(const QString &window)
-{
-    return run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
-}
 
 class TransferEndToEnd : public ::testing::Test
 {
@@ -93,7 +46,7 @@ protected:
             m_window->hide();
             m_window->show();
         }
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window, kXWaitMs));
     }
     void TearDown() override
     {
@@ -105,19 +58,19 @@ protected:
     // Brings the program to the front, as when the user works in it.
     void bringProgramToFront()
     {
-        ASSERT_TRUE(activate(QString::number(m_window->winId())));
+        ASSERT_TRUE(activateWindow(QString::number(m_window->winId())));
         ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
-                                    kWaitMs));
+                                    kXWaitMs));
     }
     // Brings window to the front and waits until the program's capture has run.
     void switchTo(const QString &window)
     {
         QLabel *field = m_window->TargetProcNameField;
         field->setText(QStringLiteral("?"));
-        ASSERT_TRUE(activate(window));
+        ASSERT_TRUE(activateWindow(window));
         ASSERT_TRUE(QTest::qWaitFor(
             [field] { return field->text() != QStringLiteral("?") && field->text() != QStringLiteral("Zielanwendung wird gesucht...."); },
-            kWaitMs));
+            kXWaitMs));
     }
     QString outputFile(const QString &name) const { return m_outputs.filePath(name); }
 
@@ -142,7 +95,7 @@ TEST_F(TransferEndToEnd, DeactivationTakesTheFrontWindowAsTargetButNotExcludedOn
     TargetWindow finder(QStringLiteral("Finder"), outputFile(QStringLiteral("finder.txt")));
     TargetWindow product(QStringLiteral("Velmora"), outputFile(QStringLiteral("product.txt")));
     TargetWindow unnamed(QStringLiteral("Unbenannt"), outputFile(QStringLiteral("unnamed.txt")));
-    ASSERT_TRUE(run(QStringLiteral("xprop"),
+    ASSERT_TRUE(runTool(QStringLiteral("xprop"),
                     {QStringLiteral("-id"), unnamed.window(), QStringLiteral("-remove"), QStringLiteral("WM_CLASS")}));
     for (const TargetWindow *excluded : {&itself, &finder, &product, &unnamed}) {
         bringProgramToFront();
@@ -164,9 +117,9 @@ TEST_F(TransferEndToEnd, TheLinkLockKeepsTheTarget)
     m_window->LockBevelButton->click();
     ASSERT_TRUE(m_app->pPrefs->GetLinkLocked());
     m_window->TargetProcNameField->setText(QStringLiteral("unverändert"));
-    ASSERT_TRUE(activate(other.window()));
+    ASSERT_TRUE(activateWindow(other.window()));
     ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() != Qt::ApplicationActive; },
-                                kWaitMs));
+                                kXWaitMs));
     QTest::qWait(500);
     EXPECT_EQ(m_app->pPrefs->GetTargetProcessName(), QStringLiteral("Zeugnisschreiber"));
     // No capture ran: no busy notice, no refresh.
@@ -208,7 +161,7 @@ TEST_F(TransferEndToEnd, EveryRouteDeliversTheFormedSentenceExactly)
         QGuiApplication::clipboard()->setText(former);
 
         EXPECT_EQ(m_app->TransferSentence(sentence), 0);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kWaitMs)) << target.text().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kXWaitMs)) << target.text().toStdString();
         QTest::qWait(200);
         EXPECT_EQ(target.text(), sentence);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), route.keepsClipboard ? former : sentence);

@@ -3,7 +3,9 @@
 #include "app/App.h"
 #include "app/MessageDialogs.h"
 #include "framework/Controls.h"
+#include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
+#include "framework/Pictures.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "windows/sentence/SentenceWindow.h"
@@ -20,10 +22,29 @@
 namespace {
 const QString kFormer = QStringLiteral("vorher");
 
+// The lock pictures as the program ships them (each is loaded once and kept).
+void loadLockPictures()
+{
+    const QString scripts = programFolder();
+    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+    closeLock();
+    openlock();
+    setProgramFolder(scripts);
+}
+
+QImage shownPicture(const BevelButton *button)
+{
+    return button->icon().pixmap(closeLock().size()).toImage();
+}
+
 class AppTransferTest : public ::testing::Test
 {
 protected:
-    AppTransferTest() { QGuiApplication::clipboard()->setText(kFormer); }
+    AppTransferTest()
+    {
+        loadLockPictures();
+        QGuiApplication::clipboard()->setText(kFormer);
+    }
     ~AppTransferTest() override
     {
         if (SentenceWindow *window = existingInstance<SentenceWindow>())
@@ -232,13 +253,17 @@ TEST_F(AppTransferTest, DeactivationCapturesOnlyWhileUnlockedAndAfterStartUp)
 
 TEST_F(AppTransferTest, TheLockButtonTogglesTheStoredLock)
 {
+    ASSERT_FALSE(closeLock().isNull());
+    ASSERT_NE(closeLock().toImage(), openlock().toImage());
     BevelButton *button = window()->LockBevelButton;
     ASSERT_TRUE(button);
+    EXPECT_EQ(shownPicture(button), openlock().toImage());
     EXPECT_EQ(button->objectName(), QStringLiteral("LockBevelButton"));
     EXPECT_FALSE(button->isChecked());
     button->click();
     EXPECT_TRUE(m_app.pPrefs->GetLinkLocked());
     EXPECT_TRUE(button->isChecked());
+    EXPECT_EQ(shownPicture(button), closeLock().toImage());
     button->click();
     EXPECT_FALSE(m_app.pPrefs->GetLinkLocked());
     EXPECT_FALSE(button->isChecked());
@@ -249,6 +274,7 @@ TEST_F(AppTransferTest, TheLockButtonTogglesTheStoredLock)
     // Showing a state leaves the stored lock alone; no button, no harm.
     m_app.SetLinkLock(button, false);
     EXPECT_FALSE(button->isChecked());
+    EXPECT_EQ(shownPicture(button), openlock().toImage());
     EXPECT_TRUE(m_app.pPrefs->GetLinkLocked());
     m_app.SetLinkLock(nullptr, true);
 }

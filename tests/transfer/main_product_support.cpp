@@ -1,8 +1,16 @@
 #include "main_product_support.h"
 
+#include "transfer/MainProductBus.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QFile>
+#include <QTest>
+
+#include <tuple>
 
 StandInMainProduct::StandInMainProduct(const QStringList &replies, const QString &signature)
+    : m_busName(mainProductBusName(signature))
 {
     QFile replyFile(m_dir.filePath(QStringLiteral("replies")));
     if (!replyFile.open(QIODevice::WriteOnly))
@@ -29,9 +37,12 @@ StandInMainProduct::StandInMainProduct(const QStringList &replies, const QString
 
 StandInMainProduct::~StandInMainProduct()
 {
-    // Its bus name is gone once the process is.
     m_process.kill();
     m_process.waitForFinished(10000);
+    // The bus drops the name when it notices the closed connection, which may
+    // come after the process is gone; the next test may want the name again.
+    if (QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface())
+        std::ignore = QTest::qWaitFor([&] { return !bus->isServiceRegistered(m_busName).value(); }, 10000);
 }
 
 QStringList StandInMainProduct::events() const

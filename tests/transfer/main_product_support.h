@@ -19,6 +19,7 @@ public:
     QStringList events() const;
 
 private:
+    QString m_busName;
     QTemporaryDir m_dir;
     QProcess m_process;
     bool m_ready = false;

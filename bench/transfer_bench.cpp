@@ -1,7 +1,8 @@
 // Forming throughput beside a plain copy of the same text, and the latency
 // of a transfer from the call until the text is in the target window (under
 // an X server of its own, with the shipped scripts).
-#include "transfer/XServer.h"
+#include "support/XvfbSession.h"
+#include "transfer/E2ESupport.h"
 
 #include "app/App.h"
 #include "framework/Folders.h"
@@ -89,8 +90,14 @@ void transferLatency(benchmark::State &state, TransferSetup *setup, const char *
 
 int main(int argc, char **argv)
 {
-    XServer server;
-    const bool haveX = XServer::toolsInstalled() && server.start();
+    std::unique_ptr<XvfbSession> session;
+    if (xvfbInstalled())
+        session = std::make_unique<XvfbSession>();
+    const bool haveX = session && session->isRunning();
+    if (haveX) {
+        qputenv("DISPLAY", session->display().toLocal8Bit());
+        qunsetenv("WAYLAND_DISPLAY");
+    }
     qputenv("QT_QPA_PLATFORM", haveX ? "xcb" : "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());

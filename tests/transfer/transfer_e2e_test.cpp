@@ -1,12 +1,13 @@
 // End-to-end runs under an X server of our own: the shipped scripts, a real
 // window manager and a target application of our own.
-#include "XServer.h"
+#include "E2ESupport.h"
 
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
 #include "support/TestSupport.h"
+#include "support/XvfbSession.h"
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
@@ -34,7 +35,7 @@ protected:
     void SetUp() override
     {
         if (g_x == XState::NotInstalled)
-            GTEST_SKIP() << "Xvfb or openbox is not installed";
+            GTEST_SKIP() << "Xvfb is not installed";
         ASSERT_EQ(g_x, XState::Running) << "the X server did not start";
         setProgramFolder(binDir());
         m_app = std::make_unique<App>();
@@ -170,9 +171,16 @@ TEST_F(TransferEndToEnd, EveryRouteDeliversTheFormedSentenceExactly)
 
 int main(int argc, char **argv)
 {
-    XServer server;
-    if (XServer::toolsInstalled())
-        g_x = server.start() ? XState::Running : XState::Failed;
+    // The display must be there before the application object connects to it.
+    std::unique_ptr<XvfbSession> session;
+    if (xvfbInstalled()) {
+        session = std::make_unique<XvfbSession>();
+        g_x = session->isRunning() ? XState::Running : XState::Failed;
+    }
+    if (g_x == XState::Running) {
+        qputenv("DISPLAY", session->display().toLocal8Bit());
+        qunsetenv("WAYLAND_DISPLAY");
+    }
     qputenv("QT_QPA_PLATFORM", g_x == XState::Running ? "xcb" : "offscreen");
     int status = 0;
     {

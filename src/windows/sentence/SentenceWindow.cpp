@@ -24,3 +24,12 @@ void SentenceWindow::closeEvent(QCloseEvent *event)
     event->accept();
     app().DoQuit();
 }
+
+bool SentenceWindow::getContent(int)
+{
+    return true;
+}
+
+void SentenceWindow::UpdateListFont() {}
+
+void SentenceWindow::updateSentence2Number() {}

@@ -11,6 +11,10 @@ class SentenceWindow : public QMainWindow
 public:
     SentenceWindow();
 
+    bool getContent(int classLevel);
+    void UpdateListFont();
+    void updateSentence2Number();
+
     // The target application's name and the link lock, in the bottom bar.
     void ShowTargetProcessName();
     void ShowBusyGettingTargetName();

@@ -15,5 +15,5 @@ target_link_libraries(transfer_e2e_tests PRIVATE vm_guitestsupport GTest::gtest 
 add_dependencies(transfer_e2e_tests vm-target-window vm_resources)
 add_test(NAME transfer_e2e_tests COMMAND transfer_e2e_tests)
 set_tests_properties(transfer_e2e_tests PROPERTIES
-  ENVIRONMENT "VM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VM_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_SOURCE_DIR}/lsan.supp"
+  ENVIRONMENT "VM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VM_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp"
   TIMEOUT 300)

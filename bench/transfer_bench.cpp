@@ -31,6 +31,11 @@ QString template2000()
     return text;
 }
 
+benchmark::Counter charactersPerSecond(const benchmark::State &state, const QString &text)
+{
+    return benchmark::Counter(double(state.iterations() * text.size()), benchmark::Counter::kIsRate);
+}
+
 void BM_FormSentence(benchmark::State &state)
 {
     const QString text = template2000();
@@ -38,7 +43,7 @@ void BM_FormSentence(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(formSentence(text, false, name));
     state.SetItemsProcessed(state.iterations() * text.size());
-    state.counters["chars/s"] = benchmark::Counter(double(state.iterations() * text.size()), benchmark::Counter::kIsRate);
+    state.counters["chars/s"] = charactersPerSecond(state, text);
 }
 BENCHMARK(BM_FormSentence);
 
@@ -54,7 +59,7 @@ void BM_PlainCopy(benchmark::State &state)
         benchmark::DoNotOptimize(copy);
     }
     state.SetItemsProcessed(state.iterations() * text.size());
-    state.counters["chars/s"] = benchmark::Counter(double(state.iterations() * text.size()), benchmark::Counter::kIsRate);
+    state.counters["chars/s"] = charactersPerSecond(state, text);
 }
 BENCHMARK(BM_PlainCopy);
 
@@ -75,8 +80,10 @@ void transferLatency(benchmark::State &state, TransferSetup *setup, const char *
     for (auto _ : state) {
         state.PauseTiming();
         activateWindow(QString::number(setup->window->winId()));
-        static_cast<void>(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, kXWaitMs));
-        const QString sentence = QStringLiteral(" Satz %1: Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.").arg(++n);
+        static_cast<void>(QTest::qWaitFor(
+            [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, kXWaitMs));
+        const QString sentence =
+            QStringLiteral(" Satz %1: Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.").arg(++n);
         state.ResumeTiming();
 
         setup->app->TransferSentence(sentence);
@@ -111,13 +118,18 @@ int main(int argc, char **argv)
         setup.window = implicitInstance<SentenceWindow>();
         setup.window->show();
         static_cast<void>(QTest::qWaitForWindowExposed(setup.window, kXWaitMs));
-        setup.target = std::make_unique<TargetWindow>(QStringLiteral("Zeugnisschreiber"), config.filePath(QStringLiteral("target.txt")));
+        setup.target = std::make_unique<TargetWindow>(QStringLiteral("Zeugnisschreiber"),
+                                                      config.filePath(QStringLiteral("target.txt")));
         setup.app->pPrefs->SetTargetProcessname(QStringLiteral("Zeugnisschreiber"));
         setup.app->pPrefs->SetLinkLocked(true);
-        benchmark::RegisterBenchmark("BM_TransferLatency/clipboard_175", transferLatency, &setup, "Zeug", "ConnectGeneric")
-            ->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("BM_TransferLatency/direct_168", transferLatency, &setup, "C#+A", "ConectCustom")
-            ->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+        const auto latency = [&setup](const char *label, const char *creator, const char *connection) {
+            benchmark::RegisterBenchmark(label, transferLatency, &setup, creator, connection)
+                ->Iterations(20)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime();
+        };
+        latency("BM_TransferLatency/clipboard_175", "Zeug", "ConnectGeneric");
+        latency("BM_TransferLatency/direct_168", "C#+A", "ConectCustom");
     }
 
     benchmark::Initialize(&argc, argv);

@@ -1,5 +1,6 @@
 #include "ScriptTestSupport.h"
 
+#include "framework/Folders.h"
 #include "framework/ScriptRunner.h"
 #include "transfer/ScriptOperations.h"
 
@@ -124,4 +125,56 @@ TEST(ScriptOperations, EachRunsItsOwnScriptWithItsParameters)
         EXPECT_EQ(scripts.calls(), (QList<ScriptCall>{{c.number, {QStringLiteral("eins"), QStringLiteral("zwei")}}}))
             << c.operation;
     }
+}
+
+namespace {
+// The scripts as the program ships them, beside the test executables.
+class ShippedScripts : public ::testing::Test
+{
+protected:
+    ShippedScripts()
+        : m_display(qgetenv("DISPLAY"))
+    {
+        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+        // No X display: what the scripts do when they cannot reach one.
+        qunsetenv("DISPLAY");
+    }
+    ~ShippedScripts() override
+    {
+        setProgramFolder(QString());
+        if (!m_display.isEmpty())
+            qputenv("DISPLAY", m_display);
+    }
+
+private:
+    QByteArray m_display;
+};
+} // namespace
+
+TEST_F(ShippedScripts, DeriveCreatorCodesByOneRule)
+{
+    const struct
+    {
+        const char *name;
+        const char *creator;
+    } cases[] = {{"Velmora", "VMRg"},
+                 {"vm-companion", "VMRb"},
+                 {"VM-Companion", "VMRb"},
+                 {"libreoffice-writer", "MSWD"},
+                 {"Soffice", "MSWD"},
+                 {"Zeugnisschreiber", "Zeug"},
+                 {"vi", "vi  "},
+                 {"a b*c", "a b*"},
+                 {"", ""}};
+    for (const auto &c : cases)
+        EXPECT_EQ(getCreatorToProcName({QString::fromUtf8(c.name)}), QString::fromUtf8(c.creator)) << c.name;
+}
+
+TEST_F(ShippedScripts, ReportNothingWithoutADisplay)
+{
+    EXPECT_EQ(getFrontprocess({}), QString());
+    EXPECT_EQ(getFrontprocessname({}), QString());
+    EXPECT_EQ(ChooseApp({}), QString());
+    setSelectionWithPaste({QStringLiteral("Zeugnisschreiber")});
+    setSelectionOther({QStringLiteral("Zeugnisschreiber"), QStringLiteral("Satz")});
 }

@@ -69,9 +69,11 @@ protected:
         QLabel *field = m_window->TargetProcNameField;
         field->setText(QStringLiteral("?"));
         ASSERT_TRUE(activateWindow(window));
-        ASSERT_TRUE(QTest::qWaitFor(
-            [field] { return field->text() != QStringLiteral("?") && field->text() != QStringLiteral("Zielanwendung wird gesucht...."); },
-            kXWaitMs));
+        const auto captured = [field] {
+            return field->text() != QStringLiteral("?")
+                   && field->text() != QStringLiteral("Zielanwendung wird gesucht....");
+        };
+        ASSERT_TRUE(QTest::qWaitFor(captured, kXWaitMs));
     }
     QString outputFile(const QString &name) const { return m_outputs.filePath(name); }
 
@@ -162,7 +164,8 @@ TEST_F(TransferEndToEnd, EveryRouteDeliversTheFormedSentenceExactly)
         QGuiApplication::clipboard()->setText(former);
 
         EXPECT_EQ(m_app->TransferSentence(sentence), 0);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kXWaitMs)) << target.text().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kXWaitMs))
+            << target.text().toStdString();
         QTest::qWait(200);
         EXPECT_EQ(target.text(), sentence);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), route.keepsClipboard ? former : sentence);

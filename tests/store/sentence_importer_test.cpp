@@ -363,3 +363,44 @@ TEST(DatabaseBuildTool, PrintsTheCountsAndFailsClearly)
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 2);
 }
+
+TEST(SampleDatabase, HoldsAUsefulCollection)
+{
+    // Built beside the program from resources/data when the collection is there.
+    const QString path = QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    if (!QFile::exists(path))
+        GTEST_SKIP() << "no sample collection in resources/data";
+    EXPECT_EQ(storedSchema(path), expectedSchema);
+    Database db;
+    db.setDatabaseFile(path);
+    ASSERT_TRUE(db.Connect());
+    EXPECT_GE(count(db, QStringLiteral("select count(*) as n from Saetze")), 300);
+    // 2 to 4 variants in every row, in the Sie and in the Du form alike.
+    const auto rs = db.SQLSelect(QStringLiteral("select Oberkategorie, Sentences, DuSentences, Note from Saetze"));
+    ASSERT_TRUE(rs);
+    QSet<QString> superCategories;
+    for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {
+        const QString sie = rs->Field(QStringLiteral("Sentences"));
+        const QString du = rs->Field(QStringLiteral("DuSentences"));
+        const qsizetype variants = sie.count(u'\r') + 1;
+        EXPECT_TRUE(variants >= 2 && variants <= 4) << sie.toStdString();
+        if (rs->Field(QStringLiteral("Oberkategorie")) == QStringLiteral("Normalform"))
+            EXPECT_EQ(du.count(u'\r') + 1, variants) << sie.toStdString();
+        else // Sie forms only: the Du text holds nothing but the CRs between its empty variants.
+            EXPECT_EQ(QString(du).remove(u'\r'), QString()) << sie.toStdString();
+        const int section = rs->Field(QStringLiteral("Note")).toInt();
+        EXPECT_TRUE(section >= 1 && section <= 5);
+        superCategories.insert(rs->Field(QStringLiteral("Oberkategorie")));
+    }
+    EXPECT_GE(superCategories.size(), 3);
+    EXPECT_TRUE(superCategories.contains(QStringLiteral("Normalform")));
+    EXPECT_GE(count(db, QStringLiteral("select count(distinct Kategorie) as n from Saetze")), 8);
+    for (int cls = 1; cls <= 10; ++cls)
+        EXPECT_GT(count(db, QStringLiteral("select count(*) as n from Saetze where Startklasse <= %1 and "
+                                           "Endklasse >= %1")
+                                .arg(cls)),
+                  0)
+            << "class " << cls;
+    EXPECT_GE(count(db, QStringLiteral("select count(distinct Kategorie) as n from Standardsaetze")), 5);
+    EXPECT_GT(count(db, QStringLiteral("select count(*) as n from Standardsaetze where Appendixnr > 0")), 0);
+}

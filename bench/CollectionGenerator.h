@@ -7,8 +7,8 @@
 
 struct CollectionSize
 {
-    int rows = 50000;     // rows of Saetze the importer makes
-    int criteria = 2000;  // distinct super-, main- and sub-category paths
+    int rows = 50000;    // rows of Saetze the importer makes
+    int criteria = 2000; // distinct super-, main- and sub-category paths
 };
 
 struct GeneratedCollection

@@ -112,8 +112,8 @@ QString sectionListSql()
 void BM_SuperCategories(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CategoryQueries::columnList(
-            fixture().db, CategoryQueries::superCategoriesSql(kClass), QStringLiteral("Oberkategorie")));
+        benchmark::DoNotOptimize(CategoryQueries::columnList(fixture().db, CategoryQueries::superCategoriesSql(kClass),
+                                                             QStringLiteral("Oberkategorie")));
 }
 
 void BM_MainCategories(benchmark::State &state)
@@ -136,11 +136,11 @@ void BM_SubCategories(benchmark::State &state)
 void BM_Sections(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CategoryQueries::columnList(
-            fixture().db,
-            CategoryQueries::sectionsSql(kClass, generatedSuperCategory(0), generatedMainCategory(0),
-                                         generatedSubCategory(0)),
-            QStringLiteral("Note")));
+        benchmark::DoNotOptimize(
+            CategoryQueries::columnList(fixture().db,
+                                        CategoryQueries::sectionsSql(kClass, generatedSuperCategory(0),
+                                                                     generatedMainCategory(0), generatedSubCategory(0)),
+                                        QStringLiteral("Note")));
 }
 
 void BM_Categories(benchmark::State &state)
@@ -152,9 +152,9 @@ void BM_Categories(benchmark::State &state)
 void BM_SectionSentenceList(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(SentenceQueries::sectionSentences(
-            fixture().db, generatedSuperCategory(0), generatedMainCategory(0), generatedSubCategory(0),
-            QStringLiteral("1"), 5, false, false));
+        benchmark::DoNotOptimize(SentenceQueries::sectionSentences(fixture().db, generatedSuperCategory(0),
+                                                                   generatedMainCategory(0), generatedSubCategory(0),
+                                                                   QStringLiteral("1"), 5, false, false));
 }
 
 void BM_OrientingSections200(benchmark::State &state)
@@ -191,8 +191,8 @@ void BM_ImportBuild(benchmark::State &state)
         SentenceImporter::buildDatabase(fixture().sentencesPath, fixture().stdPhrasesPath, out, counts, messages);
         lines = counts.sentenceLines + counts.stdLines;
     }
-    state.counters["lines_per_s"] = benchmark::Counter(double(lines) * double(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["lines_per_s"]
+        = benchmark::Counter(double(lines) * double(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["lines"] = lines;
     SentenceImporter::removeDatabaseFile(out);
 }
@@ -220,8 +220,8 @@ void BM_ImportRowCommitted(benchmark::State &state)
             },
             counts);
     }
-    state.counters["lines_per_s"] = benchmark::Counter(double(lines.size()) * double(state.iterations()),
-                                                       benchmark::Counter::kIsRate);
+    state.counters["lines_per_s"]
+        = benchmark::Counter(double(lines.size()) * double(state.iterations()), benchmark::Counter::kIsRate);
     SentenceImporter::removeDatabaseFile(out);
 }
 
@@ -260,14 +260,15 @@ int printSql(const QString &folder)
     for (int i = 1; i <= CountFields(list, QStringLiteral(",")); ++i)
         numbers << SentenceQueries::numberSentencesSql(
             ValInt(NthField(NthField(list, QStringLiteral(","), i), QStringLiteral("-"), 1)), kClass, false);
-    const bool ok = writeSql(folder, QStringLiteral("BM_SuperCategories"), {CategoryQueries::superCategoriesSql(kClass)})
-                    && writeSql(folder, QStringLiteral("BM_MainCategories"), {CategoryQueries::mainCategoriesSql(kClass, s)})
-                    && writeSql(folder, QStringLiteral("BM_SubCategories"), {CategoryQueries::subCategoriesSql(kClass, s, m)})
-                    && writeSql(folder, QStringLiteral("BM_Sections"), {CategoryQueries::sectionsSql(kClass, s, m, u)})
-                    && writeSql(folder, QStringLiteral("BM_Categories"), {CategoryQueries::categoriesSql(kClass)})
-                    && writeSql(folder, QStringLiteral("BM_SectionSentenceList"), {sectionListSql()})
-                    && writeSql(folder, QStringLiteral("BM_OrientingSections200"), orienting)
-                    && writeSql(folder, QStringLiteral("BM_NumberList100"), numbers);
+    const bool ok
+        = writeSql(folder, QStringLiteral("BM_SuperCategories"), {CategoryQueries::superCategoriesSql(kClass)})
+          && writeSql(folder, QStringLiteral("BM_MainCategories"), {CategoryQueries::mainCategoriesSql(kClass, s)})
+          && writeSql(folder, QStringLiteral("BM_SubCategories"), {CategoryQueries::subCategoriesSql(kClass, s, m)})
+          && writeSql(folder, QStringLiteral("BM_Sections"), {CategoryQueries::sectionsSql(kClass, s, m, u)})
+          && writeSql(folder, QStringLiteral("BM_Categories"), {CategoryQueries::categoriesSql(kClass)})
+          && writeSql(folder, QStringLiteral("BM_SectionSentenceList"), {sectionListSql()})
+          && writeSql(folder, QStringLiteral("BM_OrientingSections200"), orienting)
+          && writeSql(folder, QStringLiteral("BM_NumberList100"), numbers);
     std::printf("%s\n", fixture().dbPath.toUtf8().constData());
     return ok ? 0 : 1;
 }

@@ -20,8 +20,8 @@ QString chooseTabFile(const QString &prompt)
 
 bool App::ImportSentencesFromTabDelimFile()
 {
-    const QString sentencesPath =
-        chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:"));
+    const QString sentencesPath
+        = chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:"));
     if (sentencesPath.isEmpty())
         return false;
     // The file is read before anything changes, so that an unreadable one
@@ -43,8 +43,8 @@ bool App::ImportSentencesFromTabDelimFile()
     importSentences(
         lines,
         [this](const SentenceRecord &r) {
-            const bool stored = InsertDBRec(r.superCategory, r.mainCategory, r.subCategory, r.section,
-                                            r.startClass, r.endClass, r.number, r.sentences, r.duSentences);
+            const bool stored = InsertDBRec(r.superCategory, r.mainCategory, r.subCategory, r.section, r.startClass,
+                                            r.endClass, r.number, r.sentences, r.duSentences);
             if (!stored)
                 MsgBox(sentenceRowFailedText());
             return stored;
@@ -52,15 +52,15 @@ bool App::ImportSentencesFromTabDelimFile()
         counts);
     MsgBox(sentencesSummary(counts));
 
-    const QString stdPhrasesPath =
-        chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:"));
+    const QString stdPhrasesPath
+        = chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:"));
     if (!stdPhrasesPath.isEmpty()) {
         if (readLines(stdPhrasesPath, lines, errorText)) {
             importStdPhrases(
                 lines,
                 [this](const StdPhraseRecord &r) {
-                    const bool stored =
-                        InsertStdDBRec(r.category, r.categoryNumber, r.phraseNumber, r.appendixNumber, r.sentence);
+                    const bool stored
+                        = InsertStdDBRec(r.category, r.categoryNumber, r.phraseNumber, r.appendixNumber, r.sentence);
                     if (!stored)
                         MsgBox(stdPhraseFailedText());
                     return stored;
@@ -108,7 +108,7 @@ bool App::InsertDBRec(const QString &superCategory, const QString &mainCategory,
                       int section, int startClass, int endClass, int number, const QString &sentences,
                       const QString &duSentences)
 {
-    const SentenceRecord record{superCategory, mainCategory, subCategory, section, startClass,
+    const SentenceRecord record{superCategory, mainCategory, subCategory, section,    startClass,
                                 endClass,      number,       sentences,   duSentences};
     const bool stored = insertSentenceRecord(*pSentenceDB, record);
     if (!stored)

@@ -16,8 +16,7 @@ QString App::GetSentences2Category(const QString &superCategory, const QString &
 }
 
 QString App::GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
-                                      const QString &subCategory, const QString &section, int classLevel,
-                                      bool useDu)
+                                      const QString &subCategory, const QString &section, int classLevel, bool useDu)
 {
     return SentenceQueries::randomLine(
         GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel, useDu, false));
@@ -28,12 +27,11 @@ void App::PutSentences2Category(const QString &sectionKey, int classLevel, bool 
     SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
 }
 
-void App::PutSentences2Category(const QString &superCategory, const QString &mainCategory,
-                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                                const QString &text)
+void App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
+                                const QString &section, int classLevel, bool useDu, const QString &text)
 {
-    SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section,
-                                         classLevel, useDu, text);
+    SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section, classLevel,
+                                         useDu, text);
 }
 
 QString App::GetSentences2CatNumber(int number, const QString &classLevel, bool useDu)

@@ -35,8 +35,8 @@ bool readLines(const QString &path, QStringList &lines, QString &errorText)
 {
     lines.clear();
     errorText.clear();
-    const QString cannotRead = QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!")
-                                   .arg(QFileInfo(path).fileName());
+    const QString cannotRead
+        = QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(QFileInfo(path).fileName());
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
         errorText = cannotRead;
@@ -124,8 +124,7 @@ StdPhraseRecord stdPhraseFromLine(const QString &line)
     return record;
 }
 
-void importSentences(const QStringList &lines, const std::function<bool(const SentenceRecord &)> &store,
-                     Counts &counts)
+void importSentences(const QStringList &lines, const std::function<bool(const SentenceRecord &)> &store, Counts &counts)
 {
     SentenceGrouper grouper;
     for (const QString &line : lines) {
@@ -238,8 +237,8 @@ void removeDatabaseFile(const QString &path)
         QFile::remove(path + QString::fromLatin1(suffix));
 }
 
-bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath,
-                   Counts &counts, QStringList &messages)
+bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
+                   QStringList &messages)
 {
     QStringList sentenceLines;
     QStringList stdLines;
@@ -263,8 +262,7 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         [&](const SentenceRecord &record) {
             if (insertSentenceRecord(db, record))
                 return true;
-            messages << sentenceErrorText(db.ErrorMessage(), record)
-                     << sentenceRowFailedText();
+            messages << sentenceErrorText(db.ErrorMessage(), record) << sentenceRowFailedText();
             return false;
         },
         counts);
@@ -273,8 +271,7 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         [&](const StdPhraseRecord &record) {
             if (insertStdPhraseRecord(db, record))
                 return true;
-            messages << stdPhraseErrorText(db.ErrorMessage(), record)
-                     << stdPhraseFailedText();
+            messages << stdPhraseErrorText(db.ErrorMessage(), record) << stdPhraseFailedText();
             return false;
         },
         counts);
@@ -292,7 +289,8 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
 
 QString sentenceRowFailedText()
 {
-    return QStringLiteral("FEHLER") + EndOfLine() + EndOfLine() + QStringLiteral("Fehler beim Importieren der Textdaten!");
+    return QStringLiteral("FEHLER") + EndOfLine() + EndOfLine()
+           + QStringLiteral("Fehler beim Importieren der Textdaten!");
 }
 
 QString stdPhraseFailedText()
@@ -304,14 +302,14 @@ QString stdPhraseFailedText()
 QString sentencesSummary(const Counts &counts)
 {
     return QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!") + EndOfLine() + EndOfLine()
-           + Str(counts.sentenceLines) + QStringLiteral(" Zeilen importiert.") + EndOfLine()
-           + Str(counts.rowsStored) + QStringLiteral(" Datensätze erzeugt");
+           + Str(counts.sentenceLines) + QStringLiteral(" Zeilen importiert.") + EndOfLine() + Str(counts.rowsStored)
+           + QStringLiteral(" Datensätze erzeugt");
 }
 
 QString stdPhrasesSummary(const Counts &counts)
 {
-    return QStringLiteral("IMPORT Standardformulierungen KOMPLETT!") + EndOfLine() + EndOfLine()
-           + Str(counts.stdLines) + QStringLiteral(" Zeilen importiert.");
+    return QStringLiteral("IMPORT Standardformulierungen KOMPLETT!") + EndOfLine() + EndOfLine() + Str(counts.stdLines)
+           + QStringLiteral(" Zeilen importiert.");
 }
 
 } // namespace SentenceImporter

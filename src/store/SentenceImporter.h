@@ -113,8 +113,8 @@ void removeDatabaseFile(const QString &path);
 // Every message the program's importer would show lands in messages. False
 // when a file cannot be read or the database cannot be made; outPath is then
 // left as it was.
-bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath,
-                   Counts &counts, QStringList &messages);
+bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
+                   QStringList &messages);
 
 // The texts the importer shows after a failed row.
 QString sentenceRowFailedText();

@@ -100,9 +100,8 @@ QString keyUpdateSql(const QString &mainCategory, const QString &subCategory, co
 
 QString numberSentencesSql(int number, const QString &classLevel, bool useDu)
 {
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(" from Saetze where Nr = '")
-           + Str(number) + QStringLiteral("' and Startklasse <= ") + classLevel
-           + QStringLiteral(" and Endklasse >= ") + classLevel;
+    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(" from Saetze where Nr = '") + Str(number)
+           + QStringLiteral("' and Startklasse <= ") + classLevel + QStringLiteral(" and Endklasse >= ") + classLevel;
 }
 
 SectionKey parseSectionKey(const QString &key, const QString &separator)

@@ -3,6 +3,7 @@
 #include "store/Schema.h"
 #include "store/SentenceImporter.h"
 #include "support/GuiTestSupport.h"
+#include "store_test_rows.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -67,10 +68,10 @@ private:
     std::function<void()> m_afterChoosing;
 };
 
-const QString kFirstDialog = QStringLiteral(
-    "Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:");
-const QString kSecondDialog = QStringLiteral(
-    "Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:");
+const QString kFirstDialog
+    = QStringLiteral("Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:");
+const QString kSecondDialog
+    = QStringLiteral("Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:");
 
 class AppStoreTest : public ::testing::Test
 {
@@ -82,25 +83,11 @@ protected:
     {
         return m_programDir.filePath(name);
     }
-    static SentenceRow row(const char *sup, const char *sub, int note, int from, int to, int nr, const char *sie,
-                           const char *du = "")
-    {
-        SentenceRow r;
-        r.superCategory = QString::fromUtf8(sup);
-        r.mainCategory = QStringLiteral("Arbeitsverhalten");
-        r.subCategory = QString::fromUtf8(sub);
-        r.section = note;
-        r.startClass = from;
-        r.endClass = to;
-        r.number = nr;
-        r.sentences = QString::fromUtf8(sie);
-        r.duSentences = QString::fromUtf8(du);
-        return r;
-    }
     // The old database in the program's folder, opened as at start-up.
     void openOldDb(App &application)
     {
-        createSentenceDb(programFile(), {row("Alt", "Sorgfalt", 1, 1, 10, 1, "Alter Satz")});
+        createSentenceDb(programFile(),
+                         {sentenceRow("Alt", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Alter Satz")});
         ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
     }
     // Runs the importer inside the event loop, as the menu command does, and
@@ -131,9 +118,10 @@ QMap<QString, QString> storedSchema(Database &db)
 TEST_F(AppStoreTest, SectionListsRandomPickAndWriteBack)
 {
     App application;
-    createSentenceDb(programFile(), {row("Normalform", "Sorgfalt", 1, 1, 10, 7, "P\rQ\rR", "Du P\rDu Q"),
-                                     row("Normalform", "Tempo", 2, 3, 4, 8, "Eins"),
-                                     row("Kurzform", "Tempo", 2, 1, 10, 9, "Kurz")});
+    createSentenceDb(programFile(),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 7, "P\rQ\rR", "Du P\rDu Q"),
+                      sentenceRow("Normalform", "Arbeitsverhalten", "Tempo", 2, 3, 4, 8, "Eins"),
+                      sentenceRow("Kurzform", "Arbeitsverhalten", "Tempo", 2, 1, 10, 9, "Kurz")});
     ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
     const QString n = QStringLiteral("Normalform");
     const QString a = QStringLiteral("Arbeitsverhalten");
@@ -163,7 +151,8 @@ TEST_F(AppStoreTest, SectionListsRandomPickAndWriteBack)
 TEST_F(AppStoreTest, SentencesByNumberFollowTheDuSwitchOfThePreferences)
 {
     App application;
-    createSentenceDb(programFile(), {row("Normalform", "Sorgfalt", 1, 1, 10, 12, "A\rB\rC", "DA\rDB")});
+    createSentenceDb(programFile(),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 12, "A\rB\rC", "DA\rDB")});
     ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
     const QString cls = QStringLiteral("4");
     EXPECT_EQ(application.GetSentences2CatNumber(12, cls, false), QStringLiteral("A\nB\nC"));
@@ -190,13 +179,13 @@ TEST_F(AppStoreTest, ImportBuildsTheDatabaseReportsAndQuits)
     bool result = true;
     EXPECT_EQ(runImportToQuit(application, result), 0);
     EXPECT_FALSE(result);
-    EXPECT_EQ(script.seen,
-              (QStringList{kFirstDialog,
-                           QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
-                                          "4 Datensätze erzeugt"),
-                           kSecondDialog,
-                           QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert."),
-                           QStringLiteral("Das Programm wird nun beendet und kann neu gestartet werden!")}));
+    EXPECT_EQ(
+        script.seen,
+        (QStringList{kFirstDialog,
+                     QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
+                                    "4 Datensätze erzeugt"),
+                     kSecondDialog, QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert."),
+                     QStringLiteral("Das Programm wird nun beendet und kann neu gestartet werden!")}));
     EXPECT_FALSE(application.pSentenceDB->isConnected());
     EXPECT_FALSE(QFile::exists(SentenceImporter::temporaryPathFor(programFile())));
 
@@ -261,7 +250,7 @@ TEST_F(AppStoreTest, ImportThatCannotCreateTheDatabaseKeepsTheOldOne)
     // The database in use lies elsewhere; the program folder's name is taken by a folder.
     QTemporaryDir elsewhere;
     const QString oldPath = elsewhere.filePath(QStringLiteral("Alt.rbd"));
-    createSentenceDb(oldPath, {row("Alt", "Sorgfalt", 1, 1, 10, 1, "Alter Satz")});
+    createSentenceDb(oldPath, {sentenceRow("Alt", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Alter Satz")});
     ASSERT_TRUE(application.OpenSentenceDBwithName(oldPath));
     ASSERT_TRUE(QDir().mkpath(programFile()));
     ModalScript script({testDataPath(QStringLiteral("store/Formulierungen.txt"))});

@@ -33,7 +33,13 @@ std::vector<SentenceRecord> group(const QStringList &lines, Counts *countsOut = 
 {
     std::vector<SentenceRecord> rows;
     Counts counts;
-    importSentences(lines, [&rows](const SentenceRecord &r) { rows.push_back(r); return true; }, counts);
+    importSentences(
+        lines,
+        [&rows](const SentenceRecord &r) {
+            rows.push_back(r);
+            return true;
+        },
+        counts);
     if (countsOut)
         *countsOut = counts;
     return rows;
@@ -107,8 +113,8 @@ TEST(ImporterReading, UnreadableFilesGetAClearMessage)
 TEST(ImporterGrouping, LinesOfOneKeyMakeOneRow)
 {
     Counts counts;
-    const auto rows = group({sentenceLine("5", "A", "DA"), sentenceLine("5", "B", "DB"), sentenceLine("5", "C", "DC")},
-                            &counts);
+    const auto rows
+        = group({sentenceLine("5", "A", "DA"), sentenceLine("5", "B", "DB"), sentenceLine("5", "C", "DC")}, &counts);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].sentences, QStringLiteral("A\rB\rC"));
     EXPECT_EQ(rows[0].duSentences, QStringLiteral("DA\rDB\rDC"));
@@ -148,7 +154,8 @@ TEST(ImporterGrouping, EmptyVariantsAndLastLineFields)
     EXPECT_EQ(rows[0].sentences, QStringLiteral("A\rB"));
     EXPECT_EQ(rows[0].duSentences, QStringLiteral("\rDB"));
     // Categories and section come from the group's last line.
-    rows = group({sentenceLine("5", "A", "", "1", "4", "Erste", "1"), sentenceLine("5", "B", "", "1", "4", "Letzte", "3")});
+    rows = group(
+        {sentenceLine("5", "A", "", "1", "4", "Erste", "1"), sentenceLine("5", "B", "", "1", "4", "Letzte", "3")});
     EXPECT_EQ(rows[0].mainCategory, QStringLiteral("Letzte"));
     EXPECT_EQ(rows[0].section, 3);
     // One line is one row, stored after the loop.
@@ -180,8 +187,9 @@ TEST(ImporterGrouping, NumbersShortLinesAndBlankLines)
     EXPECT_EQ(rows[0].sentences, QStringLiteral("A\rB"));
     // Missing fields are empty; blank lines are skipped and not counted.
     Counts counts;
-    rows = group({line({"S", "1", "4", "x", "K"}), QString(), QStringLiteral("  "), sentenceLine("4", "B", "DB", "", "")},
-                 &counts);
+    rows = group(
+        {line({"S", "1", "4", "x", "K"}), QString(), QStringLiteral("  "), sentenceLine("4", "B", "DB", "", "")},
+        &counts);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].subCategory, QStringLiteral("U"));
     EXPECT_EQ(rows[0].sentences, QStringLiteral("B"));
@@ -196,8 +204,9 @@ TEST(ImporterGrouping, FailedRowsAreNotCounted)
 {
     Counts counts;
     int calls = 0;
-    importSentences({sentenceLine("1", "A", ""), sentenceLine("2", "B", ""), sentenceLine("3", "C", "")},
-                    [&calls](const SentenceRecord &) { return ++calls != 2; }, counts);
+    importSentences(
+        {sentenceLine("1", "A", ""), sentenceLine("2", "B", ""), sentenceLine("3", "C", "")},
+        [&calls](const SentenceRecord &) { return ++calls != 2; }, counts);
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(counts.sentenceLines, 3);
     EXPECT_EQ(counts.rowsStored, 2);
@@ -217,8 +226,13 @@ TEST(ImporterStdPhrases, FieldsAndMessages)
     EXPECT_EQ(shortLine.phraseNumber, 0);
     Counts counts;
     std::vector<StdPhraseRecord> rows;
-    importStdPhrases({QStringLiteral("A\t1\t1\t0\tX"), QString(), QStringLiteral("B")},
-                     [&rows](const StdPhraseRecord &p) { rows.push_back(p); return true; }, counts);
+    importStdPhrases(
+        {QStringLiteral("A\t1\t1\t0\tX"), QString(), QStringLiteral("B")},
+        [&rows](const StdPhraseRecord &p) {
+            rows.push_back(p);
+            return true;
+        },
+        counts);
     EXPECT_EQ(rows.size(), 2u);
     EXPECT_EQ(counts.stdLines, 2);
     SentenceRecord s;
@@ -245,9 +259,10 @@ TEST_F(DatabaseBuildTest, BuildsTheSampleFilesWithTheExactSchema)
     EXPECT_EQ(counts.sentenceLines, 7);
     EXPECT_EQ(counts.rowsStored, 4);
     EXPECT_EQ(counts.stdLines, 3);
-    EXPECT_EQ(messages, (QStringList{QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
-                                                    "4 Datensätze erzeugt"),
-                                     QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.")}));
+    EXPECT_EQ(messages,
+              (QStringList{QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
+                                          "4 Datensätze erzeugt"),
+                           QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.")}));
     EXPECT_EQ(storedSchema(out()), expectedSchema);
     EXPECT_FALSE(QFile::exists(temporaryPathFor(out())));
 
@@ -351,11 +366,13 @@ TEST(DatabaseBuildTool, PrintsTheCountsAndFailsClearly)
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 0);
     const QString printed = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_TRUE(printed.contains(QStringLiteral("7 Zeilen importiert.\n4 Datensätze erzeugt\n"))) << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("7 Zeilen importiert.\n4 Datensätze erzeugt\n")))
+        << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("KOMPLETT!\n\n3 Zeilen importiert.\n")));
     EXPECT_EQ(storedSchema(outPath), expectedSchema);
 
-    process.start(tool, {dir.filePath(QStringLiteral("fehlt.txt")), dir.filePath(QStringLiteral("fehlt.txt")), outPath});
+    process.start(tool,
+                  {dir.filePath(QStringLiteral("fehlt.txt")), dir.filePath(QStringLiteral("fehlt.txt")), outPath});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("fehlt.txt")));

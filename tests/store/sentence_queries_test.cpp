@@ -1,5 +1,6 @@
 #include "framework/Database.h"
 #include "store/SentenceQueries.h"
+#include "store_test_rows.h"
 #include "support/TestSupport.h"
 
 #include <QSet>
@@ -44,9 +45,9 @@ TEST(SentenceStatements, ReadExactly)
                                QStringLiteral("Er geht's ruhig an."))
                   .left(63),
               QStringLiteral("UPDATE Saetze SET Sentences= 'Er geht''s ruhig an.' where Oberk"));
-    EXPECT_TRUE(keySentencesSql(QStringLiteral("K'"), QStringLiteral("'U"), QStringLiteral("1"),
-                                QStringLiteral("1"), false)
-                    .contains(QStringLiteral("Kategorie = 'K''' and Subkategorie = '''U'")));
+    EXPECT_TRUE(
+        keySentencesSql(QStringLiteral("K'"), QStringLiteral("'U"), QStringLiteral("1"), QStringLiteral("1"), false)
+            .contains(QStringLiteral("Kategorie = 'K''' and Subkategorie = '''U'")));
 }
 
 TEST(SentenceStatements, SectionKeys)
@@ -70,32 +71,16 @@ TEST(SentenceStatements, SectionKeys)
 class SentenceQueriesTest : public ::testing::Test
 {
 protected:
-    static SentenceRow row(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
-                           const char *sie, const char *du = "")
-    {
-        SentenceRow r;
-        r.superCategory = QString::fromUtf8(sup);
-        r.mainCategory = QString::fromUtf8(main);
-        r.subCategory = QString::fromUtf8(sub);
-        r.section = note;
-        r.startClass = from;
-        r.endClass = to;
-        r.number = nr;
-        r.sentences = QString::fromUtf8(sie);
-        r.duSentences = QString::fromUtf8(du);
-        return r;
-    }
-
     void SetUp() override
     {
         createSentenceDb(path(), {
-                                     row("S", "K", "U", 1, 1, 10, 7, "P\rQ\rR", "Du P\rDu Q\rDu R"),
-                                     row("S", "K", "U", 2, 5, 6, 120, "1\r2\r3\r4\r5\r6\r7\r8\r9\rZehn"),
-                                     row("S", "K", "U", 3, 1, 10, 8, "Nur Sie"),
-                                     row("T", "K", "U", 3, 1, 10, 9, "Andere Oberkategorie"),
-                                     row("S", "K", "Doppelt", 1, 1, 6, 30, "Erste"),
-                                     row("S", "K", "Doppelt", 1, 4, 10, 31, "Zweite"),
-                                     row("S", "M", "V", 1, 3, 4, 12, "Eins\rZwei\rDrei\r", "D1\nD2"),
+                                     sentenceRow("S", "K", "U", 1, 1, 10, 7, "P\rQ\rR", "Du P\rDu Q\rDu R"),
+                                     sentenceRow("S", "K", "U", 2, 5, 6, 120, "1\r2\r3\r4\r5\r6\r7\r8\r9\rZehn"),
+                                     sentenceRow("S", "K", "U", 3, 1, 10, 8, "Nur Sie"),
+                                     sentenceRow("T", "K", "U", 3, 1, 10, 9, "Andere Oberkategorie"),
+                                     sentenceRow("S", "K", "Doppelt", 1, 1, 6, 30, "Erste"),
+                                     sentenceRow("S", "K", "Doppelt", 1, 4, 10, 31, "Zweite"),
+                                     sentenceRow("S", "M", "V", 1, 3, 4, 12, "Eins\rZwei\rDrei\r", "D1\nD2"),
                                  });
         m_db.setDatabaseFile(path());
         ASSERT_TRUE(m_db.Connect());
@@ -146,8 +131,10 @@ TEST_F(SentenceQueriesTest, OldKeyReadsUnderEverySuperCategory)
 {
     // Two super-categories share K : U section 3; the first row returned wins.
     const QString text = keySentences(m_db, QStringLiteral("K : U 3"), 5, false, false);
-    EXPECT_TRUE(text == QStringLiteral("Nur Sie") || text == QStringLiteral("Andere Oberkategorie")) << text.toStdString();
-    EXPECT_EQ(keySentences(m_db, QStringLiteral("K : U 1"), 5, false, true), QStringLiteral("7-1  P\n7-2  Q\n7-3  R\n"));
+    EXPECT_TRUE(text == QStringLiteral("Nur Sie") || text == QStringLiteral("Andere Oberkategorie"))
+        << text.toStdString();
+    EXPECT_EQ(keySentences(m_db, QStringLiteral("K : U 1"), 5, false, true),
+              QStringLiteral("7-1  P\n7-2  Q\n7-3  R\n"));
     EXPECT_EQ(keySentences(m_db, QStringLiteral("K : U x"), 5, false, false), QString());
 }
 

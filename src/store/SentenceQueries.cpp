@@ -114,8 +114,10 @@ SectionKey parseSectionKey(const QString &key, const QString &separator)
     return parts;
 }
 
-bool isWholeNumber(const QString &text)
+bool isWholeNumber(const QString &value)
 {
+    // Blanks around the number do no harm in a statement.
+    const QString text = value.trimmed();
     const qsizetype start = text.startsWith(u'-') ? 1 : 0;
     if (text.size() <= start)
         return false;

@@ -42,7 +42,8 @@ struct SectionKey
 // The reading splits the key at " : ", the write-back at a colon alone.
 SectionKey parseSectionKey(const QString &key, const QString &separator);
 
-// Whether a section or class text may stand bare in a statement.
+// Whether a section or class text may stand bare in a statement: a whole
+// number, blanks around it allowed.
 bool isWholeNumber(const QString &text);
 
 // The sentence of the first row of sql (which selects column and Nr): its

@@ -64,7 +64,8 @@ TEST(SentenceStatements, SectionKeys)
     EXPECT_TRUE(isWholeNumber(QStringLiteral("-1")));
     EXPECT_FALSE(isWholeNumber(QString()));
     EXPECT_FALSE(isWholeNumber(QStringLiteral("-")));
-    EXPECT_FALSE(isWholeNumber(QStringLiteral(" 1")));
+    EXPECT_TRUE(isWholeNumber(QStringLiteral(" 1 ")));
+    EXPECT_FALSE(isWholeNumber(QStringLiteral("1 2")));
     EXPECT_FALSE(isWholeNumber(QStringLiteral("1 OR 1=1")));
 }
 

@@ -235,6 +235,8 @@ TEST(ImporterStdPhrases, FieldsAndMessages)
         counts);
     EXPECT_EQ(rows.size(), 2u);
     EXPECT_EQ(counts.stdLines, 2);
+    EXPECT_EQ(stdPhraseFailedText(), QStringLiteral("FEHLER\n\nFehler beim Importieren der Standardformulierungen!"));
+    EXPECT_EQ(sentenceRowFailedText(), QStringLiteral("FEHLER\n\nFehler beim Importieren der Textdaten!"));
     SentenceRecord s;
     s.startClass = 3;
     s.number = 12;

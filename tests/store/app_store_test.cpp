@@ -3,7 +3,7 @@
 #include "store/Schema.h"
 #include "store/SentenceImporter.h"
 #include "support/GuiTestSupport.h"
-#include "store_test_rows.h"
+#include "support/TestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "framework/Database.h"
 #include "store/SentenceQueries.h"
-#include "store_test_rows.h"
+#include "support/TestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QSet>

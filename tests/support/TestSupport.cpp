@@ -27,6 +27,22 @@ QString TempConfigHome::prefsFile() const
     return QDir(m_dir.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf"));
 }
 
+SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
+                        const char *sie, const char *du)
+{
+    SentenceRow r;
+    r.superCategory = QString::fromUtf8(sup);
+    r.mainCategory = QString::fromUtf8(main);
+    r.subCategory = QString::fromUtf8(sub);
+    r.section = note;
+    r.startClass = from;
+    r.endClass = to;
+    r.number = nr;
+    r.sentences = QString::fromUtf8(sie);
+    r.duSentences = QString::fromUtf8(du);
+    return r;
+}
+
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows)
 {

@@ -1,16 +1,19 @@
 // A class change in the main window: the whole getContent with the category
 // cascade down to the sentence list, on the sample database (when the build
-// made one) and on a database of 50,000 rows made here; beside it the same
-// queries alone, to see the share the database takes.
+// made one) and on a database of 50,000 rows; beside it the same
+// queries alone, to see the share the database takes. The large database
+// is the generated collection of the store benchmarks.
 #include "app/App.h"
 #include "framework/Database.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
-#include "store/Schema.h"
+#include "store/SentenceImporter.h"
+#include "CollectionGenerator.h"
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -23,40 +26,26 @@ namespace {
 QString g_largeDb;
 QString g_sampleDb;
 
-// 10 super-categories x 10 criteria x 10 sub-criteria x 5 sections x 10 class ranges.
-void makeLargeDb(const QString &path)
+// The 50,000-row collection of the store benchmarks, imported once; kept
+// in VM_BENCH_DIR when that names a folder.
+QString makeLargeDb(const QString &tempFolder)
 {
-    QFile::remove(path);
-    Database db;
-    db.setDatabaseFile(path);
-    db.CreateDatabaseFile();
-    db.SQLExecute(saetzeCreateSql());
-    db.SQLExecute(standardsaetzeCreateSql());
-    db.SQLExecute(QStringLiteral("BEGIN"));
-    int number = 0;
-    for (int s = 1; s <= 10; ++s)
-        for (int m = 1; m <= 10; ++m)
-            for (int u = 1; u <= 10; ++u)
-                for (int section = 1; section <= 5; ++section)
-                    for (int c = 1; c <= 10; ++c) {
-                        DatabaseRecord rec;
-                        rec.Column(QStringLiteral("Oberkategorie"), QStringLiteral("Oberkategorie %1").arg(s));
-                        rec.IntegerColumn(QStringLiteral("Endklasse"), c);
-                        rec.IntegerColumn(QStringLiteral("id"), ++number);
-                        rec.Column(QStringLiteral("Kategorie"), QStringLiteral("Kriterium %1-%2").arg(s).arg(m));
-                        rec.IntegerColumn(QStringLiteral("Note"), section);
-                        rec.IntegerColumn(QStringLiteral("Nr"), ((s * 10 + m) * 10 + u) * 10 + section);
-                        rec.Column(QStringLiteral("Sentences"),
-                                   QStringLiteral("#Er/Sie# arbeitet in Stufe %1 gut mit.\r_ zeigt Einsatz.\r"
-                                                  "#Seine/Ihre# Beiträge sind hilfreich.")
-                                       .arg(section));
-                        rec.IntegerColumn(QStringLiteral("Startklasse"), c);
-                        rec.Column(QStringLiteral("Subkategorie"), QStringLiteral("Unterkriterium %1").arg(u));
-                        rec.Column(QStringLiteral("DuSentences"), QStringLiteral("Du arbeitest gut mit."));
-                        db.InsertRecord(QStringLiteral("Saetze"), rec);
-                    }
-    db.SQLExecute(QStringLiteral("COMMIT"));
-    db.Close();
+    QString folder = qEnvironmentVariable("VM_BENCH_DIR");
+    if (folder.isEmpty())
+        folder = tempFolder;
+    QDir().mkpath(folder);
+    const QString dbPath = QDir(folder).filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    if (QFile::exists(dbPath))
+        return dbPath;
+    const QString sentences = QDir(folder).filePath(QStringLiteral("Formulierungen.txt"));
+    const QString stdPhrases = QDir(folder).filePath(QStringLiteral("Standardformulierungen.txt"));
+    GeneratedCollection written;
+    SentenceImporter::Counts counts;
+    QStringList messages;
+    if (!writeCollection(sentences, stdPhrases, CollectionSize{}, written)
+        || !SentenceImporter::buildDatabase(sentences, stdPhrases, dbPath, counts, messages))
+        return {};
+    return dbPath;
 }
 
 // Opens path as the application's database; false (and the benchmark
@@ -138,8 +127,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qtApp(argc, argv);
     QTemporaryDir dir;
-    g_largeDb = dir.filePath(QStringLiteral("bench50000.rbd"));
-    makeLargeDb(g_largeDb);
+    g_largeDb = makeLargeDb(dir.path());
     const QString sample = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Formulierungshilfen.rbd"));
     if (QFileInfo::exists(sample))
         g_sampleDb = sample;

@@ -4,7 +4,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
 #include <vector>
+
+// Failed comparisons of texts print the texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Points $XDG_CONFIG_HOME at a fresh temporary folder while it lives.
 class TempConfigHome
@@ -33,6 +40,10 @@ struct SentenceRow
     QString sentences; // variants joined by CR, as imported
     QString duSentences;
 };
+
+// A row written the short way: categories, section, class range, number and texts.
+SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
+                        const char *sie, const char *du = "");
 
 struct StdPhraseRow
 {

@@ -118,13 +118,11 @@ TEST_F(XvfbRun, ChoosingDownToASectionShowsItsSentencesFormedWithTheFirstName)
     QTemporaryDir dir;
     const QString db = dir.filePath(QStringLiteral("Saetze.rbd"));
     // "Sozialverhalten" exists for class 3 only, the stored class.
-    createSentenceDb(db, {{QStringLiteral("Arbeitsverhalten"), QStringLiteral("Sorgfalt"), QStringLiteral("Hefte"), 1,
-                           1, 10, 1, QStringLiteral("_s Hefte sind sauber."), QString()},
-                          {QStringLiteral("Sozialverhalten"), QStringLiteral("Hilfsbereitschaft"),
-                           QStringLiteral("Mitschüler"), 1, 3, 3, 2,
-                           QStringLiteral("#Er/Sie# hilft gern.\r_ hilft anderen gern."), QString()},
-                          {QStringLiteral("Sozialverhalten"), QStringLiteral("Hilfsbereitschaft"),
-                           QStringLiteral("Mitschüler"), 2, 3, 3, 3, QStringLiteral("_ hilft manchmal."), QString()}});
+    createSentenceDb(db, {sentenceRow("Arbeitsverhalten", "Sorgfalt", "Hefte", 1, 1, 10, 1, "_s Hefte sind sauber."),
+                          sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 1, 3, 3, 2,
+                                      "#Er/Sie# hilft gern.\r_ hilft anderen gern."),
+                          sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 2, 3, 3, 3,
+                                      "_ hilft manchmal.")});
     const QString config = dir.filePath(QStringLiteral("config"));
     QDir().mkpath(config);
     QFile prefs(QDir(config).filePath(QStringLiteral("de.kelmarin.vm9.prf")));

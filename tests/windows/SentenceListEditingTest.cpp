@@ -21,12 +21,8 @@ namespace {
 
 std::vector<SentenceRow> editRows()
 {
-    return {
-        {QStringLiteral("Arbeitsverhalten"), QStringLiteral("Lernbereitschaft"), QStringLiteral("Interesse"), 1, 1, 10,
-         1, QStringLiteral("P\rQ\rR"), QString()},
-        {QStringLiteral("Arbeitsverhalten"), QStringLiteral("Lernbereitschaft"), QStringLiteral("Interesse"), 2, 1, 10,
-         2, QStringLiteral("Zwei"), QString()},
-    };
+    return {sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 1, 1, 10, 1, "P\rQ\rR"),
+            sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 2, 1, 10, 2, "Zwei")};
 }
 
 QString markedRow(SentenceWindow *w)

@@ -25,24 +25,17 @@
 
 namespace {
 
-SentenceRow row(const char *super, const char *main, const char *sub, int section, int startClass, int endClass,
-                int number, const QString &sentences, const QString &duSentences = QString())
-{
-    return {QString::fromUtf8(super), QString::fromUtf8(main), QString::fromUtf8(sub), section, startClass,
-            endClass,  number,         sentences,              duSentences};
-}
-
 // Two super-categories; "Sozialverhalten" exists for classes 5 and 6 only.
 std::vector<SentenceRow> sampleRows()
 {
     return {
-        row("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 1, 1, 10, 1,
-            QStringLiteral("#Er/Sie# zeigt großes Interesse.\r_ arbeitet gern mit.\r#Er/Sie# fragt nach."),
-            QStringLiteral("Du zeigst großes Interesse.")),
-        row("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 2, 1, 10, 2, QStringLiteral("_ zeigt Interesse.")),
-        row("Arbeitsverhalten", "Lernbereitschaft", "Ausdauer", 1, 1, 10, 3, QStringLiteral("_ arbeitet ausdauernd.")),
-        row("Arbeitsverhalten", "Sorgfalt", "Heftführung", 1, 1, 10, 4, QStringLiteral("_s Hefte sind sauber.")),
-        row("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 1, 5, 6, 5, QStringLiteral("_ hilft gern.")),
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 1, 1, 10, 1,
+                    "#Er/Sie# zeigt großes Interesse.\r_ arbeitet gern mit.\r#Er/Sie# fragt nach.",
+                    "Du zeigst großes Interesse."),
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 2, 1, 10, 2, "_ zeigt Interesse."),
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Ausdauer", 1, 1, 10, 3, "_ arbeitet ausdauernd."),
+        sentenceRow("Arbeitsverhalten", "Sorgfalt", "Heftführung", 1, 1, 10, 4, "_s Hefte sind sauber."),
+        sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 1, 5, 6, 5, "_ hilft gern."),
     };
 }
 
@@ -302,7 +295,7 @@ TEST_F(SentenceWindowTest, AStoredClassBelowOneOpensOnClassOne)
 
 TEST_F(SentenceWindowTest, AClassWithoutCategoriesLeavesTheListsEmptyWithoutAMessage)
 {
-    std::vector<SentenceRow> rows = {row("A", "B", "C", 1, 9, 10, 1, QStringLiteral("x"))};
+    std::vector<SentenceRow> rows = {sentenceRow("A", "B", "C", 1, 9, 10, 1, "x")};
     bool messageShown = false;
     whenModal([&messageShown](QWidget *modal) {
         messageShown = true;
@@ -351,7 +344,7 @@ TEST_F(SentenceWindowTest, WithoutDuFormAnEmptySectionLeavesTheListAsItWas)
     if (!storeReadsSentences())
         GTEST_SKIP() << "the store does not read sentence lists yet";
     std::vector<SentenceRow> rows = sampleRows();
-    rows.push_back(row("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 3, 1, 10, 6, QString()));
+    rows.push_back(sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 3, 1, 10, 6, ""));
     SentenceWindow *w = fixture.open(rows, 1);
     const QStringList before = rowsOf(w->SentenceListBox);
     w->SubCatSectionListBox->setListIndex(2);

@@ -400,13 +400,22 @@ void SentenceWindow::createControls()
     place(CompleteStdSentenceEditField, 4, QRect(10, 234, 498, 42), kAll);
 }
 
+bool SentenceWindow::startingUp() const
+{
+    return m_controlsOpening || app().pIsStartingUp;
+}
+
+// Start-up makes the window; made at another time, the controls still open
+// as they do then, and the window's Open loads the content once.
 void SentenceWindow::runControlOpenEvents()
 {
+    m_controlsOpening = true;
     SexPopupMenu_Open();
     CatSectionPopupMenu_Open();
     ClassesPopupMenu_Open();
     LockBevelButton_Open();
     ActionsButton_Open();
+    m_controlsOpening = false;
 }
 
 void SentenceWindow::registerMenuHandlers()

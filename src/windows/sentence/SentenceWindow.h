@@ -176,11 +176,15 @@ private:
     void place(QWidget *control, int page, const QRect &rect, Qt::Edges edges);
     void showControlsOfPage(int page);
     QString formForPupil(const QString &text) const;
+    // Start-up is running, or the window's controls are opening: the
+    // handlers that wait for the window's own content loading skip their work.
+    bool startingUp() const;
 
     QWidget *m_content = nullptr;
     EdgeLocks *m_locks = nullptr;
     QList<QPair<QWidget *, int>> m_pageControls;
     QList<QWidget *> m_hiddenControls;
+    bool m_controlsOpening = false;
 };
 
 // The row the sentence list shows for a section without Du-form sentences.

@@ -72,7 +72,7 @@ void SentenceWindow::ClassesPopupMenu_Open()
 
 void SentenceWindow::ClassesPopupMenu_Change()
 {
-    if (app().pIsStartingUp)
+    if (startingUp())
         return;
     getContent(ClassesPopupMenu->ListIndex() + 1);
 }

@@ -231,7 +231,7 @@ void SentenceWindow::SexPopupMenu_Open()
 
 void SentenceWindow::SexPopupMenu_Change()
 {
-    if (!app().pIsStartingUp) {
+    if (!startingUp()) {
         const int row = SentenceListBox->ListIndex();
         if (row >= 0)
             SentenceListBox->setListIndex(row);
@@ -252,7 +252,7 @@ void SentenceWindow::CatSectionPopupMenu_Open()
 
 void SentenceWindow::CatSectionPopupMenu_Change()
 {
-    if (!app().pIsStartingUp)
+    if (!startingUp())
         FillSentenceListBox();
 }
 

@@ -117,13 +117,13 @@ void SentenceWindow::ActionsButton_Open()
 
 void SentenceWindow::ActionsButton_Action(const QString &rowText)
 {
-    if (rowText == editableRowText()) {
+    if (textEquals(rowText, editableRowText())) {
         SetSentenceListEditable(true);
-    } else if (rowText == notEditableRowText()) {
+    } else if (textEquals(rowText, notEditableRowText())) {
         SetSentenceListEditable(false);
         if (QWidget *focused = focusWidget())
             focused->clearFocus();
-    } else if (rowText == prefsRowText()) {
+    } else if (textEquals(rowText, prefsRowText())) {
         implicitInstance<PrefsDialog>()->show();
         InitActionsMenuItems();
     }

@@ -65,6 +65,16 @@ TEST(ListboxTest, AUserClickRaisesChangeOnceAndARequiredSelectionStays)
     EXPECT_EQ(free.ListIndex(), -1);
 }
 
+// Opens the editor of a row's first cell and types text into it; the editor or nullptr.
+QLineEdit *typeIntoCell(Listbox &list, int row, const QString &text)
+{
+    list.editItem(list.topLevelItem(row), 0);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    if (editor)
+        QTest::keyClicks(editor, text);
+    return editor;
+}
+
 TEST(ListboxTest, EditableColumnReportsGotFocusTextChangeAndAction)
 {
     Listbox list;
@@ -84,12 +94,10 @@ TEST(ListboxTest, EditableColumnReportsGotFocusTextChangeAndAction)
     QSignalSpy action(&list, &Listbox::cellAction);
     QSignalSpy lostFocus(&list, &Listbox::cellLostFocus);
     list.setFocus();
-    list.editItem(list.topLevelItem(1), 0);
-    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QLineEdit *editor = typeIntoCell(list, 1, QStringLiteral("neu"));
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(gotFocus.count(), 1);
     EXPECT_EQ(gotFocus.at(0).at(0).toInt(), 1);
-    QTest::keyClicks(editor, QStringLiteral("neu"));
     EXPECT_EQ(textChange.count(), 3);
     QTest::keyClick(editor, Qt::Key_Return);
     // The editor commits from the event loop.
@@ -99,20 +107,15 @@ TEST(ListboxTest, EditableColumnReportsGotFocusTextChangeAndAction)
     EXPECT_EQ(list.List(1), QStringLiteral("neu"));
 
     // Escape drops the edit without an action.
-    list.editItem(list.topLevelItem(0), 0);
-    editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    editor = typeIntoCell(list, 0, QStringLiteral("x"));
     ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("x"));
     QTest::keyClick(editor, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_EQ(action.count(), 1);
     EXPECT_EQ(list.List(0), QStringLiteral("alt"));
 
     // Switching the type back closes an open editor without saving it.
-    list.editItem(list.topLevelItem(0), 0);
-    editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("y"));
+    ASSERT_NE(typeIntoCell(list, 0, QStringLiteral("y")), nullptr);
     list.setColumnType(0, Listbox::TypeNormal);
     QApplication::processEvents();
     EXPECT_EQ(action.count(), 1);

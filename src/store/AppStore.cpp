@@ -7,12 +7,23 @@
 
 #include <QFileInfo>
 
+namespace {
+// A file without any write permission counts as in use, also for a user
+// (such as root) whom the system would let write it all the same.
+bool isWritableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isWritable()
+           && (info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+}
+} // namespace
+
 bool App::OpenSentenceDBwithName(const QString &name)
 {
     pSentenceDB = std::make_unique<SentenceDatabase>();
     QString path = programFolderItem(name);
     // A file that is not there is not "in use": the chooser below handles it.
-    if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) {
+    if (QFileInfo::exists(path) && !isWritableFile(path)) {
         Beep();
         MsgBox(QStringLiteral("Satzdatenbank wird schon verwendet!"));
     }

@@ -4,7 +4,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
 #include <vector>
+
+// Failed comparisons of texts print the texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // Points $XDG_CONFIG_HOME at a fresh temporary folder while it lives.
 class TempConfigHome

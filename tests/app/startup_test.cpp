@@ -1,0 +1,218 @@
+#include "app/App.h"
+#include "app/MessageDialogs.h"
+#include "framework/Folders.h"
+#include "framework/ImplicitInstance.h"
+#include "support/GuiTestSupport.h"
+#include "support/TestSupport.h"
+#include "windows/sentence/SentenceWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A program folder of its own, with or without a sentence database.
+class StartupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { setProgramFolder(m_programDir.path()); }
+    void TearDown() override
+    {
+        delete existingInstance<SentenceWindow>();
+        setProgramFolder(QString());
+    }
+
+    QString dbPath(const QString &name = QStringLiteral("Formulierungshilfen.rbd")) const
+    {
+        return m_programDir.filePath(name);
+    }
+    void makeDb(const QString &path)
+    {
+        SentenceRow row;
+        row.superCategory = QStringLiteral("Normalform");
+        row.mainCategory = QStringLiteral("A");
+        row.subCategory = QStringLiteral("B");
+        createSentenceDb(path, {row});
+    }
+
+    // Runs App::Open inside the event loop, as the program does; the exit code
+    // when Open or a later command quits.
+    int runOpen(App &application)
+    {
+        QTimer::singleShot(0, &application, &App::Open);
+        return QApplication::exec();
+    }
+
+    static QString readPrefs(const TempConfigHome &home)
+    {
+        QFile file(home.prefsFile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TempConfigHome m_home;
+    QTemporaryDir m_programDir;
+};
+} // namespace
+
+TEST_F(StartupTest, FirstLaunchShowsWindowThenAsksForTheTarget)
+{
+    makeDb(dbPath());
+    App application;
+    QStringList seen;
+    bool windowShownFirst = false;
+    std::function<void(QWidget *)> answer = [&](QWidget *w) {
+        if (auto *d = qobject_cast<OKDialog *>(w)) {
+            seen << d->HeaderText->text() << d->SubText->text();
+            auto *window = existingInstance<SentenceWindow>();
+            windowShownFirst = window && window->isVisible();
+            d->OKButton->click();
+            whenModal(answer, 1500); // the target chooser, if any, is cancelled
+        } else {
+            seen << w->windowTitle();
+            cancelDialog(w);
+        }
+    };
+    whenModal(answer);
+    // Once start-up is done, closing the main window quits the program.
+    QTimer::singleShot(2500, [] {
+        if (auto *window = existingInstance<SentenceWindow>())
+            window->close();
+    });
+    EXPECT_EQ(runOpen(application), 0);
+    ASSERT_GE(seen.size(), 2);
+    EXPECT_EQ(seen[0], QStringLiteral("Bitte Zielanwendung öffnen"));
+    EXPECT_EQ(seen[1], QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr Zeugnisformular "
+                                      "erstellen wollen bzw. erstellt haben."));
+    EXPECT_TRUE(windowShownFirst);
+    EXPECT_TRUE(application.pFirstLaunch);
+    EXPECT_FALSE(application.pAppIsStartingUp);
+    EXPECT_FALSE(application.pIsStartingUp);
+    EXPECT_EQ(readPrefs(m_home),
+              QStringLiteral("Version=9.0\nConnection=ConnectGeneric\nLastClass=1\nTargetProcessname=\n"
+                             "TargetProcessCreator=\nLinkLocked=false\nListFontName=System\nListFontSize=10\n"
+                             "SentencesDBName=Formulierungshilfen.rbd\nUseDuForm=false\n"));
+}
+
+TEST_F(StartupTest, LaterLaunchAsksNothing)
+{
+    makeDb(dbPath());
+    QFile prefs(m_home.prefsFile());
+    ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
+    prefs.write("LastClass=4\n");
+    prefs.close();
+    App application;
+    bool sawModal = false;
+    whenModal([&](QWidget *w) { sawModal = true; cancelDialog(w); }, 800);
+    QTimer::singleShot(1000, [] { existingInstance<SentenceWindow>()->close(); });
+    EXPECT_EQ(runOpen(application), 0);
+    EXPECT_FALSE(sawModal);
+    EXPECT_FALSE(application.pFirstLaunch);
+    EXPECT_TRUE(readPrefs(m_home).contains(QStringLiteral("\nLastClass=4\n")));
+}
+
+TEST_F(StartupTest, MissingDatabaseAndChooserCancelledQuitsWithZero)
+{
+    App application;
+    QStringList seen;
+    std::function<void(QWidget *)> answer = [&](QWidget *w) {
+        if (auto *d = qobject_cast<OKDialog *>(w)) {
+            seen << d->HeaderText->text() << d->SubText->text();
+            d->OKButton->click();
+            return;
+        }
+        seen << w->windowTitle();
+        cancelDialog(w);
+        whenModal(answer);
+    };
+    whenModal(answer);
+    EXPECT_EQ(runOpen(application), 0);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Datenbank auswählen..."),
+                                 QStringLiteral("Formulierungshilfen nicht gefunden!"),
+                                 QStringLiteral("Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!")}));
+    EXPECT_EQ(existingInstance<SentenceWindow>(), nullptr) << "the main window is never shown";
+}
+
+TEST_F(StartupTest, DatabaseChosenElsewhereConnectsAndStoresItsNameOnly)
+{
+    QTemporaryDir elsewhere;
+    const QString chosen = elsewhere.filePath(QStringLiteral("Andere Sätze.rbd"));
+    makeDb(chosen);
+    QFile prefs(m_home.prefsFile());
+    ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
+    prefs.write("LastClass=2\n");
+    prefs.close();
+    App application;
+    whenModal([&](QWidget *w) { chooseFileInDialog(w, chosen); });
+    QTimer::singleShot(1500, [] {
+        if (auto *window = existingInstance<SentenceWindow>())
+            window->close();
+    });
+    EXPECT_EQ(runOpen(application), 0);
+    EXPECT_EQ(application.pPrefs->GetSentencesDBName(), QStringLiteral("Andere Sätze.rbd"));
+    EXPECT_TRUE(readPrefs(m_home).contains(QStringLiteral("SentencesDBName=Andere Sätze.rbd\n")));
+}
+
+TEST_F(StartupTest, AFileThatIsNoDatabaseEndsLikeAMissingOne)
+{
+    QFile garbage(dbPath());
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(3000, '#'));
+    garbage.close();
+    App application;
+    QString header;
+    whenModal([&](QWidget *w) {
+        if (auto *d = qobject_cast<OKDialog *>(w))
+            header = d->HeaderText->text();
+        cancelDialog(w);
+    });
+    EXPECT_EQ(runOpen(application), 0);
+    EXPECT_EQ(header, QStringLiteral("Formulierungshilfen nicht gefunden!"));
+    garbage.open(QIODevice::ReadOnly);
+    EXPECT_EQ(garbage.readAll(), QByteArray(3000, '#')) << "the file is left as it was";
+}
+
+TEST_F(StartupTest, ReadOnlyDatabaseSaysInUseAndGoesOn)
+{
+    makeDb(dbPath());
+    QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    App application;
+    QString message;
+    whenModal([&](QWidget *w) {
+        if (auto *box = qobject_cast<QMessageBox *>(w))
+            message = box->text();
+        cancelDialog(w);
+    });
+    application.pPrefs = std::make_unique<PreferencesClass>();
+    EXPECT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
+    EXPECT_EQ(message, QStringLiteral("Satzdatenbank wird schon verwendet!"));
+    EXPECT_EQ(application.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")), QStringLiteral("A"));
+    QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(StartupTest, QuitClosesTheDatabaseAndWritesThePreferences)
+{
+    makeDb(dbPath());
+    App application;
+    application.pPrefs = std::make_unique<PreferencesClass>();
+    ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
+    application.pPrefs->SetLastClass(7);
+    QTimer::singleShot(0, &application, [&application] { application._FileQuit_Action(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(application.pSentenceDB->isConnected());
+    EXPECT_TRUE(readPrefs(m_home).contains(QStringLiteral("\nLastClass=7\n")));
+}
+
+TEST_F(StartupTest, DeactivationDuringStartUpIsIgnored)
+{
+    App application;
+    application.pAppIsStartingUp = true;
+    application.pPrefs->SetTargetProcessname(QStringLiteral("Vorher"));
+    application.Deactivate();
+    EXPECT_EQ(application.pPrefs->GetTargetProcessName(), QStringLiteral("Vorher"));
+}

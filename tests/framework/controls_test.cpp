@@ -1,0 +1,84 @@
+#include "framework/Controls.h"
+#include "framework/EdgeLocks.h"
+#include "framework/Pictures.h"
+#include "framework/Folders.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+TEST(Listbox, SelectingFromCodeAlwaysRaisesChange)
+{
+    Listbox list;
+    list.AddRow(QStringLiteral("a"));
+    list.AddRow(QStringLiteral("b"));
+    QSignalSpy spy(&list, &Listbox::change);
+    list.setListIndex(1);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(list.ListIndex(), 1);
+    list.setListIndex(1); // the row already selected
+    EXPECT_EQ(spy.count(), 2);
+    list.setListIndex(-1);
+    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(list.ListIndex(), -1);
+    list.DeleteAllRows();
+    EXPECT_EQ(spy.count(), 3) << "clearing the list is no selection";
+}
+
+TEST(Listbox, AClickRaisesChangeOnce)
+{
+    Listbox list;
+    list.AddRow(QStringLiteral("a"));
+    list.AddRow(QStringLiteral("b"));
+    list.resize(200, 200);
+    list.show();
+    QSignalSpy spy(&list, &Listbox::change);
+    const QRect rowB = list.visualItemRect(list.topLevelItem(1));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowB.center());
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(list.ListIndex(), 1);
+    EXPECT_EQ(list.List(1), QStringLiteral("b"));
+}
+
+TEST(PopupMenu, SelectingFromCodeAlwaysRaisesChange)
+{
+    PopupMenu popup;
+    popup.AddRow(QStringLiteral("1"));
+    popup.AddRow(QStringLiteral("2"));
+    QSignalSpy spy(&popup, &PopupMenu::change);
+    popup.setListIndex(1);
+    popup.setListIndex(1);
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(popup.Text(), QStringLiteral("2"));
+    popup.setCurrentIndex(0); // as a user's choice does
+    EXPECT_EQ(spy.count(), 3);
+}
+
+TEST(EdgeLocks, ControlsFollowTheEdgesTheyAreLockedTo)
+{
+    QWidget window;
+    window.resize(400, 300);
+    EdgeLocks locks(&window);
+    QWidget fixed(&window), stretched(&window), bottomRight(&window);
+    locks.place(&fixed, {10, 10, 50, 20}, Qt::LeftEdge | Qt::TopEdge);
+    locks.place(&stretched, {10, 40, 380, 200}, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+    locks.place(&bottomRight, {300, 270, 90, 20}, Qt::RightEdge | Qt::BottomEdge);
+    window.resize(300, 250);
+    locks.apply();
+    EXPECT_EQ(fixed.geometry(), QRect(10, 10, 50, 20));
+    EXPECT_EQ(stretched.geometry(), QRect(10, 40, 280, 150));
+    EXPECT_EQ(bottomRight.geometry(), QRect(200, 220, 90, 20));
+}
+
+TEST(Pictures, MissingPictureIsEmptyAndKept)
+{
+    QTemporaryDir dir;
+    setProgramFolder(dir.path());
+    const QPixmap &first = pictureByNumber(9999, true);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(&first, &pictureByNumber(9999, true)) << "loaded once, then the kept picture";
+    setProgramFolder(QString());
+}

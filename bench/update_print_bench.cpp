@@ -1,7 +1,10 @@
 // Speed of the update check's feed reading and request, and of the print
 // text: the category list of a large database, and laying out and drawing a
 // long sentence list into a PDF file.
+#include "app/App.h"
+#include "framework/Controls.h"
 #include "framework/Database.h"
+#include "print/PrintSentencesWindow.h"
 #include "print/PrintText.h"
 #include "print/SentencePages.h"
 #include "store/Schema.h"
@@ -70,15 +73,13 @@ void BM_FeedRequest(benchmark::State &state)
 }
 BENCHMARK(BM_FeedRequest)->Unit(benchmark::kMillisecond);
 
-void BM_CategoryLines(benchmark::State &state)
+void fillBigDatabase(Database &db, const QString &path, int rows)
 {
-    QTemporaryDir dir;
-    Database db;
-    db.setDatabaseFile(dir.filePath(QStringLiteral("big.rbd")));
+    db.setDatabaseFile(path);
     db.CreateDatabaseFile();
     db.SQLExecute(saetzeCreateSql());
     db.SQLExecute(QStringLiteral("BEGIN"));
-    for (int i = 0; i < state.range(0); ++i) {
+    for (int i = 0; i < rows; ++i) {
         DatabaseRecord r;
         r.IntegerColumn(QStringLiteral("Nr"), i);
         r.IntegerColumn(QStringLiteral("Startklasse"), 1 + i % 9);
@@ -91,11 +92,33 @@ void BM_CategoryLines(benchmark::State &state)
         db.InsertRecord(QStringLiteral("Saetze"), r);
     }
     db.Commit();
+}
+
+void BM_CategoryLines(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    Database db;
+    fillBigDatabase(db, dir.filePath(QStringLiteral("big.rbd")), int(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(PrintText::categoryLines(db));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CategoryLines)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// Opening the print window on that database: the query and filling the list.
+void BM_OpenPrintWindow(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    App application;
+    fillBigDatabase(*application.pSentenceDB, dir.filePath(QStringLiteral("big.rbd")), int(state.range(0)));
+    int rows = 0;
+    for (auto _ : state) {
+        PrintSentencesWindow window;
+        rows = window.CatListBox->topLevelItemCount();
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_OpenPrintWindow)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 QString longPrintText(int sections)
 {

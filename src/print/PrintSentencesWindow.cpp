@@ -179,9 +179,9 @@ void PrintSentencesWindow::FillCatListBox(const QString &lines)
         return;
     CatListBox->DeleteAllRows();
     const QString backslash = QStringLiteral("\\");
-    const int count = CountFields(lines, EndOfLine());
-    for (int i = 1; i <= count; ++i) {
-        const QString line = NthField(lines, EndOfLine(), i);
+    // Split once: looking up every line by its number would scan the text anew each time.
+    const QStringList rows = lines.split(EndOfLine());
+    for (const QString &line : rows) {
         CatListBox->AddRow(QString());
         const int row = CatListBox->ListCount() - 1;
         QTreeWidgetItem *item = CatListBox->topLevelItem(row);

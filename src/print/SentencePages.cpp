@@ -21,6 +21,8 @@ struct PageGeometry
     qreal height = 0;
     qreal margin = 0;
     QSizeF blockSize() const { return {(width - 2 * margin) * scale, (height - 4 * margin) * scale}; }
+    // A paper smaller than its margins has no room for a text block.
+    bool hasRoom() const { return width > 2 * margin && height > 4 * margin; }
 };
 
 PageGeometry geometryOf(QPrinter &printer, int margin)
@@ -34,20 +36,26 @@ PageGeometry geometryOf(QPrinter &printer, int margin)
     return g;
 }
 
-// Lays the text out in blocks of one page each. The empty lines that end the
-// text are left out: they would only open an empty last page.
-void layOut(QTextDocument &document, QPrinter &printer, const PageGeometry &g, const QString &text,
-            const QFont &textFont)
+// The text laid out in blocks of one page each, on the printer's own metrics.
+struct LaidOutText
 {
-    QString shown = text;
-    while (shown.endsWith(EndOfLine()))
-        shown.chop(EndOfLine().size());
-    document.documentLayout()->setPaintDevice(&printer);
-    document.setDocumentMargin(0);
-    document.setDefaultFont(textFont);
-    document.setPlainText(shown);
-    document.setPageSize(g.blockSize());
-}
+    LaidOutText(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+        : geometry(geometryOf(printer, margin))
+    {
+        // The empty lines that end the text are left out: they would only open an empty last page.
+        QString shown = text;
+        while (shown.endsWith(EndOfLine()))
+            shown.chop(EndOfLine().size());
+        document.documentLayout()->setPaintDevice(&printer);
+        document.setDocumentMargin(0);
+        document.setDefaultFont(textFont);
+        document.setPlainText(shown);
+        document.setPageSize(geometry.blockSize());
+    }
+
+    PageGeometry geometry;
+    QTextDocument document;
+};
 
 } // namespace
 
@@ -58,21 +66,20 @@ QString headerLine()
 
 int pageCount(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || !geometryOf(printer, margin).hasRoom())
         return 0;
-    const PageGeometry g = geometryOf(printer, margin);
-    QTextDocument document;
-    layOut(document, printer, g, text, textFont);
-    return document.pageCount();
+    return LaidOutText(printer, text, textFont, margin).document.pageCount();
 }
 
 int print(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
 {
     if (text.isEmpty())
         return 0;
-    const PageGeometry g = geometryOf(printer, margin);
-    QTextDocument document;
-    layOut(document, printer, g, text, textFont);
+    if (!geometryOf(printer, margin).hasRoom())
+        return -1;
+    LaidOutText laidOut(printer, text, textFont, margin);
+    const PageGeometry &g = laidOut.geometry;
+    QTextDocument &document = laidOut.document;
     const int pages = document.pageCount();
 
     QPainter painter;
@@ -98,7 +105,8 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
         painter.restore();
 
         painter.drawText(QPointF(m * k, (g.height - m / 2) * k), QStringLiteral("Seite ") + Str(page));
-        painter.drawLine(QPointF(m * k, (g.height - 1.5 * m) * k), QPointF((g.width - m) * k, (g.height - 1.5 * m) * k));
+        const qreal bottomRule = (g.height - 1.5 * m) * k;
+        painter.drawLine(QPointF(m * k, bottomRule), QPointF((g.width - m) * k, bottomRule));
         yieldToEventLoop();
     }
     painter.end();

@@ -20,7 +20,8 @@ QString headerLine();
 int pageCount(QPrinter &printer, const QString &text, const QFont &textFont, int margin = kPaperMargin);
 
 // Draws text page by page on printer and returns the number of pages drawn;
-// -1 when the printer cannot be drawn on. An empty text draws no page.
+// -1 when the printer cannot be drawn on or its paper leaves no room inside
+// the margins. An empty text draws no page.
 int print(QPrinter &printer, const QString &text, const QFont &textFont, int margin = kPaperMargin);
 
 } // namespace SentencePages

@@ -69,7 +69,8 @@ bool isWebAddress(const QString &url)
     const QUrl address(url.trimmed());
     if (!address.isValid() || address.host().isEmpty())
         return false;
-    return textEquals(address.scheme(), QStringLiteral("http")) || textEquals(address.scheme(), QStringLiteral("https"));
+    const QString scheme = address.scheme();
+    return textEquals(scheme, QStringLiteral("http")) || textEquals(scheme, QStringLiteral("https"));
 }
 
 } // namespace UpdateFeed

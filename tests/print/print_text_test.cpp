@@ -1,6 +1,7 @@
 // The category lines offered for printing and the blocks of the print text.
 #include "framework/Database.h"
 #include "print/PrintText.h"
+#include "PrintTestRows.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -9,20 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-SentenceRow row(const char *super, const char *main, const char *sub, int section, int start, int end, int number)
-{
-    SentenceRow r;
-    r.superCategory = QString::fromUtf8(super);
-    r.mainCategory = QString::fromUtf8(main);
-    r.subCategory = QString::fromUtf8(sub);
-    r.section = section;
-    r.startClass = start;
-    r.endClass = end;
-    r.number = number;
-    r.sentences = QStringLiteral("Satz");
-    return r;
-}
 
 QString linesOf(const QString &path)
 {
@@ -39,14 +26,15 @@ TEST(PrintCategoryLines, EveryRowOfTheFirstSectionsInClassesOneToTen)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.rbd"));
     createSentenceDb(path, {
-                               row("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 1, 3, 4, 20),
-                               row("Sozialverhalten", "Umgang", "Mitschüler", 0, 1, 2, 11),
-                               row("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 2, 1, 2, 12), // section 2: not listed
-                               row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 10),
-                               row("Lernen", "Lesen", "Tempo", 1, 0, 4, 30),  // class 0: not listed
-                               row("Lernen", "Lesen", "Tempo", 1, 5, 11, 31), // class 11: not listed
-                               row("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
-                               row("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
+                               printRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 1, 3, 4, 20),
+                               printRow("Sozialverhalten", "Umgang", "Mitschüler", 0, 1, 2, 11),
+                               // section 2: not listed
+                               printRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 2, 1, 2, 12),
+                               printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 10),
+                               printRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 30),  // class 0: not listed
+                               printRow("Lernen", "Lesen", "Tempo", 1, 5, 11, 31), // class 11: not listed
+                               printRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
+                               printRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
                            });
     EXPECT_EQ(linesOf(path), QStringLiteral("1\\2\\Arbeitsverhalten\\Fleiß : Mitarbeit\n"
                                             "1\\2\\Sozialverhalten\\Umgang : Mitschüler\n"
@@ -59,7 +47,7 @@ TEST(PrintCategoryLines, NoRowsOrNoTableGiveNothing)
 {
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty.rbd"));
-    createSentenceDb(empty, {row("A", "B", "C", 3, 1, 4, 1), row("A", "B", "C", 1, 0, 0, 2)});
+    createSentenceDb(empty, {printRow("A", "B", "C", 3, 1, 4, 1), printRow("A", "B", "C", 1, 0, 0, 2)});
     EXPECT_EQ(linesOf(empty), QString());
 
     const QString noTable = dir.filePath(QStringLiteral("other.rbd"));

@@ -7,6 +7,7 @@
 #include "print/PrintSentencesWindow.h"
 #include "print/SentencePages.h"
 #include "support/GuiTestSupport.h"
+#include "PrintTestRows.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -29,22 +30,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-SentenceRow row(const char *super, const char *main, const char *sub, int section, int start, int end, int number,
-                const QString &sentences, const QString &duSentences = QString())
-{
-    SentenceRow r;
-    r.superCategory = QString::fromUtf8(super);
-    r.mainCategory = QString::fromUtf8(main);
-    r.subCategory = QString::fromUtf8(sub);
-    r.section = section;
-    r.startClass = start;
-    r.endClass = end;
-    r.number = number;
-    r.sentences = sentences;
-    r.duSentences = duSentences;
-    return r;
-}
 
 // Runs action once a modal dialog of class D is in front.
 template <class D>
@@ -188,14 +173,14 @@ protected:
 };
 
 const std::vector<SentenceRow> kRows = {
-    row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P\rQ\rR"),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P\rQ\rR"),
         QStringLiteral("Du P\rDu Q")),
-    row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 0, 1, 2, 8, QStringLiteral("Null")),
-    row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 5, 1, 2, 9, QStringLiteral("Fünf")),
-    row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 6, 1, 2, 6, QStringLiteral("Sechs")),
-    row("Sozialverhalten", "Umgang", "Mitschüler", 1, 3, 4, 120, QStringLiteral("A\rB\rC\rD\rE\rF\rG\rH\rI\rJ")),
-    row("Lernen", "Lesen", "Tempo", 3, 1, 10, 40, QStringLiteral("Nur Stufe drei")),
-    row("Lernen", "Lesen", "Tempo", 1, 0, 4, 41, QStringLiteral("Klasse null")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 0, 1, 2, 8, QStringLiteral("Null")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 5, 1, 2, 9, QStringLiteral("Fünf")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 6, 1, 2, 6, QStringLiteral("Sechs")),
+    printRow("Sozialverhalten", "Umgang", "Mitschüler", 1, 3, 4, 120, QStringLiteral("A\rB\rC\rD\rE\rF\rG\rH\rI\rJ")),
+    printRow("Lernen", "Lesen", "Tempo", 3, 1, 10, 40, QStringLiteral("Nur Stufe drei")),
+    printRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 41, QStringLiteral("Klasse null")),
 };
 
 } // namespace
@@ -232,7 +217,7 @@ TEST_F(PrintWindowTest, RowsAlternateTheirColours)
 {
     std::vector<SentenceRow> rows;
     for (int i = 1; i <= 3; ++i)
-        rows.push_back(row("S", "K", "U", 1, 1, 2, i, QStringLiteral("x")));
+        rows.push_back(printRow("S", "K", "U", 1, 1, 2, i, QStringLiteral("x")));
     openDatabase(rows);
     PrintSentencesWindow *w = openWindow();
     Listbox *list = w->CatListBox;
@@ -259,7 +244,7 @@ TEST_F(PrintWindowTest, AllAndNothingSelectEveryRowOrNone)
 
 TEST_F(PrintWindowTest, AnEmptyListPrintsNoPage)
 {
-    openDatabase({row("S", "K", "U", 3, 1, 2, 1, QStringLiteral("x"))});
+    openDatabase({printRow("S", "K", "U", 3, 1, 2, 1, QStringLiteral("x"))});
     PrintSentencesWindow *w = openWindow();
     EXPECT_EQ(w->CatListBox->ListCount(), 0);
     QTest::mouseClick(w->PushButton2, Qt::LeftButton);
@@ -384,10 +369,12 @@ TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
 {
     // Enough sections to fill more than one page and less than two.
     std::vector<SentenceRow> rows;
-    for (int i = 0; i < 12; ++i)
-        rows.push_back(row("Lernen", "Lesen", QStringLiteral("Bereich %1").arg(i, 2, 10, QLatin1Char('0')).toUtf8().constData(),
-                           1, 1, 4, 200 + i, QStringLiteral("Erster Satz\rZweiter Satz\rDritter Satz")));
-    rows.push_back(row("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P")));
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray area = QStringLiteral("Bereich %1").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
+        rows.push_back(printRow("Lernen", "Lesen", area.constData(), 1, 1, 4, 200 + i,
+                                QStringLiteral("Erster Satz\rZweiter Satz\rDritter Satz")));
+    }
+    rows.push_back(printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P")));
     openDatabase(rows);
     if (!storeReadsSections())
         GTEST_SKIP() << "App::GetSentences2Category does not read the store on this branch yet";
@@ -474,4 +461,12 @@ TEST_F(PagePrinterTest, NothingToDrawOnGivesMinusOne)
     nowhere.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
     EXPECT_EQ(SentencePages::print(nowhere, lines(3), textFont()), -1);
     EXPECT_EQ(SentencePages::print(nowhere, QString(), textFont()), 0);
+
+    // A paper smaller than the margins has no room for the text.
+    QPrinter tiny(QPrinter::HighResolution);
+    setUpPrinter(tiny, QStringLiteral("tiny.pdf"));
+    tiny.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+    EXPECT_EQ(SentencePages::pageCount(tiny, lines(3), textFont()), 0);
+    EXPECT_EQ(SentencePages::print(tiny, lines(3), textFont()), -1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tiny.pdf"))));
 }

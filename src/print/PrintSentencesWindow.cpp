@@ -248,71 +248,82 @@ void PrintSentencesWindow::PrintSelectedCats()
     CancelButton->hide();
     PrintButton->hide();
 
-    QPrinter printer(QPrinter::HighResolution);
-    QPageSetupDialog pageSetup(&printer, this);
-    if (!printer.isValid()) {
-        Beep();
-        app().ShowOKDialog(QStringLiteral("Drucker nicht gefunden!"),
-                           QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!"),
-                           QStringLiteral("OK"));
-    } else if (pageSetup.exec() == QDialog::Accepted) {
-        InitPrintContainer();
-        const int n = CatListBox->ListCount();
-        if (n > 0) {
-            PrintProgressBar->setMaximum(n);
-            PrintProgressBar->setVisible(true);
-            const QString separator = QStringLiteral(" : ");
-            for (int i = 1; i <= n; ++i) {
-                if (CatListBox->topLevelItem(i - 1)->isSelected()) {
-                    const QString lower = CatListBox->Cell(i - 1, 0);
-                    const QString upper = CatListBox->Cell(i - 1, 1);
-                    const QString superCategory = CatListBox->Cell(i - 1, 2);
-                    const QString area = CatListBox->Cell(i - 1, 3);
-                    const QString mainCategory = NthField(area, separator, 1);
-                    const QString subCategory = NthField(area, separator, 2);
-                    for (int section = 0; section <= 5; ++section) {
-                        const QString text =
-                            app().GetSentences2Category(superCategory, mainCategory, subCategory, Str(section),
-                                                        ValInt(lower), pUseDuSentences, true);
-                        if (!text.isEmpty())
-                            InsertIntoPrintContainer(ValInt(lower), ValInt(upper),
-                                                     superCategory + separator + mainCategory + separator
-                                                         + subCategory,
-                                                     section, text);
-                        yieldToEventLoop();
-                    }
-                    PrintProgressBar->setValue(i);
-                    PrintProgressBar->repaint();
-                }
-                yieldToEventLoop();
-            }
-            PrintContainerField->setPlainText(pTempPrintContainer);
-        }
-        PrintProgressBar->setMaximum(0);
-        PrintProgressBar->repaint();
-
-        QPrintDialog printDialog(&printer, nullptr);
-        // Every page of the list is printed; there is no range to choose.
-        printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        pPaperMargin = SentencePages::kPaperMargin;
-        if (printDialog.exec() == QDialog::Accepted) {
-            const int pages = SentencePages::print(printer, PrintContainerField->toPlainText(),
-                                                   PrintContainerField->font(), pPaperMargin);
-            if (pages < 0) {
-                Beep();
-                app().ShowOKDialog(QStringLiteral("Drucker nicht gefunden!"),
-                                   QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner "
-                                                  "eingestellt!"),
-                                   QStringLiteral("OK"));
-            }
-        }
-    }
+    printThroughDialogs();
 
     PrintProgressBar->setVisible(false);
     PrintProgressBar->repaint();
     CancelButton->show();
     PrintButton->show();
     m_printing = false;
+}
+
+void PrintSentencesWindow::printThroughDialogs()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        showPrinterNotFound();
+        return;
+    }
+    QPageSetupDialog pageSetup(&printer, this);
+    if (pageSetup.exec() != QDialog::Accepted)
+        return;
+
+    InitPrintContainer();
+    if (CatListBox->ListCount() > 0) {
+        collectSelectedSections();
+        PrintContainerField->setPlainText(pTempPrintContainer);
+    }
+    PrintProgressBar->setMaximum(0);
+    PrintProgressBar->repaint();
+
+    QPrintDialog printDialog(&printer, nullptr);
+    // Every page of the list is printed; there is no range to choose.
+    printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    const bool accepted = printDialog.exec() == QDialog::Accepted;
+    pPaperMargin = SentencePages::kPaperMargin;
+    if (!accepted)
+        return;
+    if (SentencePages::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
+                             pPaperMargin)
+        < 0)
+        showPrinterNotFound();
+}
+
+void PrintSentencesWindow::collectSelectedSections()
+{
+    const int n = CatListBox->ListCount();
+    PrintProgressBar->setMaximum(n);
+    PrintProgressBar->setVisible(true);
+    const QString separator = QStringLiteral(" : ");
+    for (int i = 1; i <= n; ++i) {
+        if (CatListBox->topLevelItem(i - 1)->isSelected()) {
+            const int lower = ValInt(CatListBox->Cell(i - 1, 0));
+            const int upper = ValInt(CatListBox->Cell(i - 1, 1));
+            const QString superCategory = CatListBox->Cell(i - 1, 2);
+            const QString area = CatListBox->Cell(i - 1, 3);
+            const QString mainCategory = NthField(area, separator, 1);
+            const QString subCategory = NthField(area, separator, 2);
+            const QString path = superCategory + separator + mainCategory + separator + subCategory;
+            for (int section = 0; section <= 5; ++section) {
+                const QString text = app().GetSentences2Category(superCategory, mainCategory, subCategory,
+                                                                 Str(section), lower, pUseDuSentences, true);
+                if (!text.isEmpty())
+                    InsertIntoPrintContainer(lower, upper, path, section, text);
+                yieldToEventLoop();
+            }
+            PrintProgressBar->setValue(i);
+            PrintProgressBar->repaint();
+        }
+        yieldToEventLoop();
+    }
+}
+
+void PrintSentencesWindow::showPrinterNotFound()
+{
+    Beep();
+    app().ShowOKDialog(QStringLiteral("Drucker nicht gefunden!"),
+                       QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!"),
+                       QStringLiteral("OK"));
 }
 
 void PrintSentencesWindow::closeEvent(QCloseEvent *event)

@@ -54,6 +54,11 @@ protected:
 
 private:
     void selectAllRows(bool selected);
+    // Page setup, the print text, the print dialog and the pages.
+    void printThroughDialogs();
+    // Appends the sections of every selected row to the print text.
+    void collectSelectedSections();
+    void showPrinterNotFound();
     void applyColumnWidths();
 
     bool m_printing = false;

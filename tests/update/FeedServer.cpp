@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 FeedServer::FeedServer(QByteArray reply)
     : m_server(new QTcpServer(this))
@@ -55,8 +56,10 @@ void FeedServer::serve()
             requests << request->left(end);
             if (m_reply.isEmpty())
                 return; // keeps the caller waiting
-            socket->write(m_reply);
-            socket->disconnectFromHost();
+            QTimer::singleShot(m_delayMs, socket, [this, socket] {
+                socket->write(m_reply);
+                socket->disconnectFromHost();
+            });
         });
     }
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -178,6 +179,34 @@ TEST_F(UpdateDialogTest, TheCommandShowsTheFeedOfTheServer)
         // The dialog is closed and gone; the next check makes a new one.
         EXPECT_EQ(existingInstance<UpdateCheckDialog>(), nullptr) << what.toStdString();
     }
+}
+
+TEST_F(UpdateDialogTest, ASecondCommandWhileTheFirstWaitsIsNotStarted)
+{
+    runningVersion("9.0.3");
+    FeedServer slow(FeedServer::feedFile(QStringLiteral("download.html")));
+    slow.setDelay(300);
+    UpdateFeed::setServerBaseUrl(slow.baseUrl());
+    // Closes every dialog that comes up, counting them.
+    int dialogs = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&dialogs] {
+        if (auto *d = qobject_cast<UpdateCheckDialog *>(QApplication::activeModalWidget())) {
+            ++dialogs;
+            d->CloseWindowButton->click();
+        }
+    });
+    closer.start(20);
+    int requestsWhenSecondCame = 0;
+    QTimer::singleShot(50, &application, [this, &slow, &requestsWhenSecondCame] {
+        requestsWhenSecondCame = int(slow.requests.size());
+        application.Search4Updates();
+    });
+    application.Search4Updates();
+    UpdateFeed::setServerBaseUrl(QString());
+    EXPECT_EQ(requestsWhenSecondCame, 1);
+    EXPECT_EQ(slow.requests.size(), 1);
+    EXPECT_EQ(dialogs, 1);
 }
 
 TEST_F(UpdateDialogTest, AFeedWithoutVersionsIsReportedInsteadOfTheDialog)

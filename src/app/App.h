@@ -40,8 +40,8 @@ public:
     // Requests to the main product.
     int GetCategoriesFromVM4();
     int GetCategoriesFromVM5();
-    QString VM5_GetSentences2Category(const QString &category, int section);
-    int SendSimpleAE(const QString &eventClass, const QString &eventID, const QString &directObject,
+    QString VM5_GetSentences2Category(const QString &category, int number);
+    int SendSimpleAE(const QString &eventClass, const QString &eventID, const QString &target,
                      QString &reply);
     void ShowVMNotRunningDialog();
     int VM5SwitchProgPart(int part);

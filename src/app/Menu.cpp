@@ -9,7 +9,7 @@
 #include <QTextEdit>
 
 namespace {
-struct ItemSpec
+struct ItemEntry
 {
     const char *menu;
     const char *name;
@@ -18,14 +18,14 @@ struct ItemSpec
     bool autoEnable;
 };
 
-struct MenuSpec
+struct MenuEntry
 {
     const char *name;
     const char *caption;
     bool autoEnable;
 };
 
-constexpr MenuSpec kMenus[] = {
+constexpr MenuEntry kMenus[] = {
     {"FileMenu", "Ablage", false},
     {"EditMenu", "Bearbeiten", false},
     {"SpezialMenu", "Spezial", false},
@@ -33,7 +33,7 @@ constexpr MenuSpec kMenus[] = {
 };
 
 // "-" is a separator. The Command key of the shortcuts is Ctrl here.
-constexpr ItemSpec kItems[] = {
+constexpr ItemEntry kItems[] = {
     {"FileMenu", "FileImportTabText", "Formulierungshilfen importieren...", "", true},
     {"FileMenu", "PrintSentenceListItem", "Satzliste drucken...", "", true},
     {"FileMenu", "FileQuit", "Beenden", "Ctrl+Q", true},
@@ -64,34 +64,34 @@ const QStringList &editCommands()
 
 Menu::Menu()
 {
-    for (const MenuSpec &spec : kMenus) {
-        const QString name = QString::fromUtf8(spec.name);
-        auto *menu = new QMenu(QString::fromUtf8(spec.caption));
+    for (const MenuEntry &entry : kMenus) {
+        const QString name = QString::fromUtf8(entry.name);
+        auto *menu = new QMenu(QString::fromUtf8(entry.caption));
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
         m_menus.insert(name, menu);
         m_items.insert(name, menu->menuAction());
-        m_autoEnable.insert(name, spec.autoEnable);
+        m_autoEnable.insert(name, entry.autoEnable);
         m_menuOrder << name;
         connect(menu, &QMenu::aboutToShow, this, &Menu::updateMenuItems);
     }
-    for (const ItemSpec &spec : kItems) {
-        const QString name = QString::fromUtf8(spec.name);
-        QMenu *menu = m_menus.value(QString::fromUtf8(spec.menu));
+    for (const ItemEntry &entry : kItems) {
+        const QString name = QString::fromUtf8(entry.name);
+        QMenu *menu = m_menus.value(QString::fromUtf8(entry.menu));
         QAction *action = nullptr;
-        if (qstrcmp(spec.caption, "-") == 0) {
+        if (qstrcmp(entry.caption, "-") == 0) {
             action = menu->addSeparator();
         } else {
-            action = menu->addAction(QString::fromUtf8(spec.caption));
-            if (*spec.shortcut)
-                action->setShortcut(QKeySequence(QString::fromUtf8(spec.shortcut)));
+            action = menu->addAction(QString::fromUtf8(entry.caption));
+            if (*entry.shortcut)
+                action->setShortcut(QKeySequence(QString::fromUtf8(entry.shortcut)));
             // The About and Preferences items stay where the table puts them.
             action->setMenuRole(QAction::NoRole);
             connect(action, &QAction::triggered, this, [this, name] { runCommand(name); });
         }
         action->setObjectName(name);
         m_items.insert(name, action);
-        m_autoEnable.insert(name, spec.autoEnable);
+        m_autoEnable.insert(name, entry.autoEnable);
     }
     connect(qApp, &QApplication::focusChanged, this, &Menu::updateMenuItems);
 }

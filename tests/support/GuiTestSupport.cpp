@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs)
@@ -15,8 +16,12 @@ void whenModal(std::function<void(QWidget *)> action, int timeoutMs)
     auto *timer = new QTimer(qApp);
     auto *clock = new QElapsedTimer;
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeoutMs] {
+    // A modal dialog open already (the one whose button opens the next) is not the one awaited.
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeoutMs, before] {
         QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal == before)
+            modal = nullptr;
         if (!modal && clock->elapsed() < timeoutMs)
             return;
         timer->stop();

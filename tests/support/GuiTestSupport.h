@@ -6,7 +6,8 @@
 
 #include <functional>
 
-// Runs action on the next modal widget that becomes active (within timeoutMs).
+// Runs action on the next modal widget that becomes active (within timeoutMs),
+// other than the one active now.
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
 // Clicks the push button whose text is caption (or object name) in widget.
 bool clickButton(QWidget *widget, const QString &captionOrName);

@@ -23,3 +23,14 @@ void SentenceWindow::closeEvent(QCloseEvent *event)
     event->accept();
     app().DoQuit();
 }
+
+bool SentenceWindow::getContent(int)
+{
+    return true;
+}
+
+void SentenceWindow::UpdateListFont() {}
+
+void SentenceWindow::ShowTargetProcessName() {}
+
+void SentenceWindow::updateSentence2Number() {}

@@ -1,0 +1,95 @@
+// The real program on a real X display: started as a teacher starts it.
+#include "support/TestSupport.h"
+#include "support/XvfbSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+class StartupE2ETest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!m_x.isRunning())
+            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        // A program folder of its own: the executable copied beside a database or none.
+        const QString bin = qEnvironmentVariable("VM_BIN_DIR");
+        ASSERT_TRUE(QFile::copy(bin + QStringLiteral("/vm-companion"), program()));
+    }
+    void TearDown() override
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+
+    QString program() const { return m_programDir.filePath(QStringLiteral("vm-companion")); }
+
+    void start()
+    {
+        QProcessEnvironment env = m_x.environment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        m_process.setProcessEnvironment(env);
+        m_process.start(program(), {});
+        ASSERT_TRUE(m_process.waitForStarted(5000));
+    }
+
+    QString prefsFile() const { return QDir(m_config.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")); }
+
+    XvfbSession m_x;
+    QTemporaryDir m_programDir;
+    QTemporaryDir m_config;
+    QProcess m_process;
+};
+} // namespace
+
+TEST_F(StartupE2ETest, WithoutDatabaseTheCancelledChooserEndsTheProgramWithZero)
+{
+    start();
+    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Datenbank auswählen...")).isEmpty());
+    m_x.key(QStringLiteral("Escape"));
+    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Velmora")).isEmpty()) << "the message dialog";
+    EXPECT_TRUE(m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"), 300).isEmpty());
+    m_x.key(QStringLiteral("Return"));
+    ASSERT_TRUE(m_process.waitForFinished(10000));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 0);
+}
+
+TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
+{
+    SentenceRow row;
+    row.superCategory = QStringLiteral("Normalform");
+    row.mainCategory = QStringLiteral("Arbeitsverhalten");
+    row.subCategory = QStringLiteral("Sorgfalt");
+    row.sentences = QStringLiteral("_ arbeitet sorgfältig.");
+    createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {row});
+    start();
+    const QString window = m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"));
+    ASSERT_FALSE(window.isEmpty());
+    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Velmora")).isEmpty()) << "Bitte Zielanwendung öffnen";
+    m_x.key(QStringLiteral("Return"));
+    // The target chooser, when it comes, is cancelled.
+    QThread::msleep(1000);
+    int code = 0;
+    const QString front = m_x.xdotool({QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")}, &code);
+    if (front != QStringLiteral("Velmora - Satzbausteine"))
+        m_x.key(QStringLiteral("Escape"));
+    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine")).isEmpty());
+    m_x.xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
+    m_x.key(QStringLiteral("ctrl+q"));
+    ASSERT_TRUE(m_process.waitForFinished(10000));
+    EXPECT_EQ(m_process.exitCode(), 0);
+    QFile prefs(prefsFile());
+    ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(prefs.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines.value(1), QStringLiteral("Connection=ConnectGeneric"));
+}

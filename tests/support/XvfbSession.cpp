@@ -1,0 +1,98 @@
+#include "XvfbSession.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QThread>
+
+XvfbSession::XvfbSession()
+{
+    for (const char *tool : {"Xvfb", "openbox", "xdotool"})
+        if (QStandardPaths::findExecutable(QString::fromUtf8(tool)).isEmpty())
+            return;
+    for (int attempt = 0; attempt < 20 && !m_running; ++attempt) {
+        const int number = 200 + int(QRandomGenerator::global()->bounded(600));
+        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+            continue;
+        m_display = QStringLiteral(":%1").arg(number);
+        m_xvfb.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                              QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                                              QStringLiteral("tcp")});
+        if (!m_xvfb.waitForStarted(5000))
+            continue;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000 && m_xvfb.state() == QProcess::Running) {
+            int code = -1;
+            xdotool({QStringLiteral("getdisplaygeometry")}, &code);
+            if (code == 0) {
+                m_running = true;
+                break;
+            }
+            QThread::msleep(50);
+        }
+        if (!m_running) {
+            m_xvfb.kill();
+            m_xvfb.waitForFinished();
+        }
+    }
+    if (!m_running)
+        return;
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.start(QStringLiteral("openbox"), {});
+    m_windowManager.waitForStarted(5000);
+    QThread::msleep(300);
+}
+
+XvfbSession::~XvfbSession()
+{
+    for (QProcess *p : {&m_windowManager, &m_xvfb}) {
+        if (p->state() != QProcess::NotRunning) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) {
+                p->kill();
+                p->waitForFinished();
+            }
+        }
+    }
+}
+
+QProcessEnvironment XvfbSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), m_display);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return env;
+}
+
+QString XvfbSession::xdotool(const QStringList &args, int *exitCode) const
+{
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(QStringLiteral("xdotool"), args);
+    p.waitForFinished(10000);
+    if (exitCode)
+        *exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+QString XvfbSession::waitForWindow(const QString &title, int timeoutMs) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        const QString ids = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                     QStringLiteral("^") + title + QStringLiteral("$")});
+        if (!ids.isEmpty())
+            return ids.split(u'\n').first();
+        QThread::msleep(50);
+    }
+    return {};
+}
+
+void XvfbSession::key(const QString &keys) const
+{
+    xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+}

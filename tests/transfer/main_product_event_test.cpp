@@ -1,0 +1,150 @@
+// The event layer on a real session bus: what reaches the service, what comes
+// back, and every way a send fails.
+#include "main_product_support.h"
+#include "transfer/AppleEvent.h"
+#include "transfer/MainProductBus.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kVMRg = QStringLiteral("VMRg");
+const QString kGetS = QStringLiteral("GetS");
+} // namespace
+
+TEST(MainProductBus, BusNamesAreValidForAnySignature)
+{
+    EXPECT_EQ(mainProductBusName(kVMRg), QStringLiteral("de.kelmarin.signature.VMRg"));
+    EXPECT_EQ(mainProductBusName(QStringLiteral("ab 1")), QStringLiteral("de.kelmarin.signature.ab_00201"));
+    EXPECT_EQ(mainProductBusName(QStringLiteral("1abc")), QStringLiteral("de.kelmarin.signature._0031abc"));
+    EXPECT_NE(mainProductBusName(QStringLiteral("a_bc")), mainProductBusName(QStringLiteral("a.bc")));
+
+    // The bus itself judges the names: asking for an invalid one is an error.
+    QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    ASSERT_NE(bus, nullptr);
+    for (const QString &signature : {kVMRg, QStringLiteral("ab 1"), QStringLiteral("1abc"), QStringLiteral("Ä-.*"),
+                                     QStringLiteral("????"), QString()}) {
+        const QDBusReply<bool> registered = bus->isServiceRegistered(mainProductBusName(signature));
+        EXPECT_TRUE(registered.isValid()) << signature.toStdString() << ": "
+                                          << registered.error().message().toStdString();
+    }
+}
+
+TEST(AppleEventSend, DeliversClassIDAndDirectObjectAndReadsTheReplyText)
+{
+    StandInMainProduct peer({QStringLiteral("Deutsch\\nMathematik – Übung"), QString(), QStringLiteral("drei")});
+    ASSERT_TRUE(peer.isReady());
+
+    AppleEvent event(kVMRg, kGetS, kVMRg);
+    event.setIntegerParam(kDirectObjectKeyword, 1);
+    ASSERT_TRUE(event.Send()) << event.lastError().toStdString();
+    EXPECT_EQ(event.ReplyString(), QStringLiteral("Deutsch\nMathematik – Übung"));
+    EXPECT_TRUE(event.lastError().isEmpty());
+
+    // An empty reply is still a sent event.
+    event.setStringParam(kDirectObjectKeyword, QStringLiteral("Arbeitsverhalten,3"));
+    ASSERT_TRUE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QString());
+
+    event.removeParam(kDirectObjectKeyword);
+    AppleEvent other(QStringLiteral("aevt"), QStringLiteral("odoc"), kVMRg);
+    ASSERT_TRUE(other.Send());
+    EXPECT_EQ(other.ReplyString(), QStringLiteral("drei"));
+
+    EXPECT_EQ(peer.events(), QStringList({eventLine(kVMRg, kGetS, QStringLiteral("i:1")),
+                                          eventLine(kVMRg, kGetS, QStringLiteral("s:Arbeitsverhalten,3")),
+                                          eventLine(QStringLiteral("aevt"), QStringLiteral("odoc"))}));
+}
+
+TEST(AppleEventSend, RepliesWithoutTextAreSentButEmpty)
+{
+    StandInMainProduct peer({QStringLiteral("!none"), QStringLiteral("!int")});
+    ASSERT_TRUE(peer.isReady());
+    AppleEvent event(kVMRg, kGetS, kVMRg);
+    EXPECT_TRUE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QString());
+    EXPECT_TRUE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QString());
+}
+
+TEST(AppleEventSend, ErrorsAndSilenceAreNotSent)
+{
+    StandInMainProduct peer({QStringLiteral("vorher"), QStringLiteral("!error"), QStringLiteral("!hang")});
+    ASSERT_TRUE(peer.isReady());
+    AppleEvent event(kVMRg, kGetS, kVMRg);
+    ASSERT_TRUE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QStringLiteral("vorher"));
+
+    // A failed send leaves no reply of an earlier one behind.
+    EXPECT_FALSE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QString());
+    EXPECT_TRUE(event.lastError().contains(QStringLiteral("Failed"))) << event.lastError().toStdString();
+
+    event.setReplyTimeout(300);
+    EXPECT_FALSE(event.Send());
+    EXPECT_TRUE(event.lastError().contains(QStringLiteral("NoReply"))) << event.lastError().toStdString();
+}
+
+TEST(AppleEventSend, NoSuchServiceIsNotSent)
+{
+    // A service of another signature is not the target's.
+    StandInMainProduct other({QStringLiteral("falsch")}, QStringLiteral("XXXX"));
+    ASSERT_TRUE(other.isReady());
+    AppleEvent event(kVMRg, kGetS, kVMRg);
+    EXPECT_FALSE(event.Send());
+    EXPECT_EQ(event.ReplyString(), QString());
+    EXPECT_TRUE(event.lastError().contains(QStringLiteral("ServiceUnknown"))) << event.lastError().toStdString();
+
+    AppleEvent odd(kVMRg, kGetS, QStringLiteral("?? ?"));
+    EXPECT_FALSE(odd.Send());
+    EXPECT_TRUE(other.events().isEmpty());
+}
+
+// Run only as a child of the test below, in an environment without a session bus.
+TEST(AppleEventNoBusChild, NotSent)
+{
+    if (qEnvironmentVariable("VM_NO_BUS_CHILD") != QStringLiteral("1"))
+        GTEST_SKIP() << "runs as a child process of AppleEventNoBus";
+    AppleEvent event(kVMRg, kGetS, kVMRg);
+    event.setIntegerParam(kDirectObjectKeyword, 1);
+    EXPECT_FALSE(event.Send());
+    EXPECT_FALSE(event.lastError().isEmpty());
+    EXPECT_EQ(event.ReplyString(), QString());
+    // And again: a second try on the same dead connection fails the same way.
+    EXPECT_FALSE(event.Send());
+}
+
+TEST(AppleEventNoBus, UnreachableSessionBusIsNotSent)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QString missingSocket = QStringLiteral("unix:path=") + runtime.filePath(QStringLiteral("no-bus"));
+    for (const QString &address : {QString(), missingSocket}) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("VM_NO_BUS_CHILD"), QStringLiteral("1"));
+        if (!address.isEmpty())
+            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address);
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=AppleEventNoBusChild.*")});
+        // A generous bound only to keep a hang from blocking the whole run.
+        const bool finished = child.waitForFinished(30000);
+        if (!finished)
+            child.kill();
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_TRUE(finished) << "address '" << address.toStdString() << "': " << output.toStdString();
+        EXPECT_EQ(child.exitStatus(), QProcess::NormalExit) << output.toStdString();
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    }
+}

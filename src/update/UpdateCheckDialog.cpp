@@ -49,8 +49,9 @@ UpdateCheckDialog::UpdateCheckDialog()
     MessageText = staticText(this, "MessageText", QStringLiteral("-"), {79, 111, 387, 63});
     MessageText->setWordWrap(true);
     MessageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its three lines have to fit the box: the size counts in pixels, as the layout does.
     QFont messageFont = MessageText->font();
-    messageFont.setPointSize(11);
+    messageFont.setPixelSize(11);
     MessageText->setFont(messageFont);
     CloseWindowButton = pushButton(this, "CloseWindowButton", QStringLiteral("Schließen"), {356, 182, 110, 22});
 

@@ -42,7 +42,9 @@ AboutDialog::AboutDialog()
     StaticText2 = new QLabel(QStringLiteral("Velmora 9 Satzbausteine wurde von Kelmarin Software entwickelt."), this);
     StaticText2->setObjectName(QStringLiteral("StaticText2"));
     StaticText2->setGeometry(21, 143, 473, 36);
-    StaticText2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Its box reaches up under the lettering and down to the button: the line
+    // sits in the middle, clear of both.
+    StaticText2->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     StaticText2->setWordWrap(true);
     StaticText2->setFont(geneva);
 

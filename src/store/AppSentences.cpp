@@ -1,41 +1,51 @@
 // Sentence lists of a category section, random pick, write-back, and sentences by number.
 #include "app/App.h"
+#include "store/SentenceQueries.h"
 
-QString App::GetSentences2Category(const QString &, int, bool, bool)
+QString App::GetSentences2Category(const QString &sectionKey, int classLevel, bool useDu, bool withNumbers)
 {
-    return {};
+    return SentenceQueries::keySentences(*pSentenceDB, sectionKey, classLevel, useDu, withNumbers);
 }
 
-QString App::GetSentences2Category(const QString &, const QString &, const QString &, const QString &, int, bool,
-                                   bool)
+QString App::GetSentences2Category(const QString &superCategory, const QString &mainCategory,
+                                   const QString &subCategory, const QString &section, int classLevel, bool useDu,
+                                   bool withNumbers)
 {
-    return {};
+    return SentenceQueries::sectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section,
+                                             classLevel, useDu, withNumbers);
 }
 
-QString App::GetRandSentence2Category(const QString &, const QString &, const QString &, const QString &, int,
-                                      bool)
+QString App::GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
+                                      const QString &subCategory, const QString &section, int classLevel, bool useDu)
 {
-    return {};
+    return SentenceQueries::randomLine(
+        GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel, useDu, false));
 }
 
-void App::PutSentences2Category(const QString &, int, bool, const QString &) {}
-
-void App::PutSentences2Category(const QString &, const QString &, const QString &, const QString &, int, bool,
-                                const QString &)
+void App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text)
 {
+    SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
 }
 
-QString App::GetSentences2CatNumber(int, const QString &, bool)
+void App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
+                                const QString &section, int classLevel, bool useDu, const QString &text)
 {
-    return {};
+    SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section, classLevel,
+                                         useDu, text);
 }
 
-QString App::getSentence2Number(int, int, const QString &, bool)
+QString App::GetSentences2CatNumber(int number, const QString &classLevel, bool useDu)
 {
-    return {};
+    return SentenceQueries::sentencesByNumber(*pSentenceDB, number, classLevel, useDu);
 }
 
-QString App::getSentences2NumList(const QString &, const QString &)
+QString App::getSentence2Number(int number, int variant, const QString &classLevel, bool useDu)
 {
-    return {};
+    return SentenceQueries::sentenceByNumber(*pSentenceDB, number, variant, classLevel, useDu);
+}
+
+QString App::getSentences2NumList(const QString &numList, const QString &classLevel)
+{
+    const bool useDu = pPrefs ? pPrefs->pUseDuSentences : false;
+    return SentenceQueries::expandNumberList(*pSentenceDB, numList, classLevel, useDu);
 }

@@ -1,12 +1,13 @@
 // Sentence forming.
 #include "app/App.h"
+#include "transfer/SentenceForming.h"
 
-QString App::VM_formSentence(const QString &sentence, bool, const QString &)
+QString App::VM_formSentence(const QString &sentence, bool male, const QString &name)
 {
-    return sentence;
+    return formSentence(sentence, male, name);
 }
 
-QString App::VM_getPart(const QString &, bool)
+QString App::VM_getPart(const QString &group, bool male)
 {
-    return {};
+    return sentencePart(group, male);
 }

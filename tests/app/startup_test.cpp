@@ -85,11 +85,13 @@ TEST_F(StartupTest, FirstLaunchShowsWindowThenAsksForTheTarget)
             window->close();
     });
     EXPECT_EQ(runOpen(application), 0);
-    ASSERT_GE(seen.size(), 2);
+    ASSERT_EQ(seen.size(), 3);
     EXPECT_EQ(seen[0], QStringLiteral("Bitte Zielanwendung öffnen"));
     EXPECT_EQ(seen[1], QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr Zeugnisformular "
                                       "erstellen wollen bzw. erstellt haben."));
+    EXPECT_EQ(seen[2], QStringLiteral("Zielanwendung wählen...")) << "then the target chooser";
     EXPECT_TRUE(windowShownFirst);
+    EXPECT_EQ(application.pPrefs->GetTargetProcessName(), QString()) << "the chooser was cancelled";
     EXPECT_TRUE(application.pFirstLaunch);
     EXPECT_FALSE(application.pAppIsStartingUp);
     EXPECT_FALSE(application.pIsStartingUp);

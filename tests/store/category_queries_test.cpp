@@ -43,16 +43,7 @@ protected:
     void SetUp() override
     {
         const auto row = [](const char *sup, const char *main, const char *sub, int note, int from, int to, int nr) {
-            SentenceRow r;
-            r.superCategory = QString::fromUtf8(sup);
-            r.mainCategory = QString::fromUtf8(main);
-            r.subCategory = QString::fromUtf8(sub);
-            r.section = note;
-            r.startClass = from;
-            r.endClass = to;
-            r.number = nr;
-            r.sentences = QStringLiteral("Satz");
-            return r;
+            return sentenceRow(sup, main, sub, note, from, to, nr, "Satz");
         };
         // Inserted out of number order: the lists follow the sentence numbers.
         createSentenceDb(m_dir.filePath(QStringLiteral("t.rbd")),

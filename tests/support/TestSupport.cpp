@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
 #include "framework/Database.h"
-#include "store/Schema.h"
+#include "store/SentenceImporter.h"
 
 #include <QDir>
 
@@ -27,42 +27,44 @@ QString TempConfigHome::prefsFile() const
     return QDir(m_dir.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf"));
 }
 
+SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
+                        const char *sie, const char *du)
+{
+    SentenceRow r;
+    r.superCategory = QString::fromUtf8(sup);
+    r.mainCategory = QString::fromUtf8(main);
+    r.subCategory = QString::fromUtf8(sub);
+    r.section = note;
+    r.startClass = from;
+    r.endClass = to;
+    r.number = nr;
+    r.sentences = QString::fromUtf8(sie);
+    r.duSentences = QString::fromUtf8(du);
+    return r;
+}
+
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows)
 {
+    using namespace SentenceImporter;
     QFile::remove(path);
     Database db;
     db.setDatabaseFile(path);
     ASSERT_TRUE(db.CreateDatabaseFile()) << db.ErrorMessage().toStdString();
-    db.SQLExecute(saetzeCreateSql());
-    ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
-    db.SQLExecute(standardsaetzeCreateSql());
-    ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
+    QStringList tableErrors;
+    createTables(db, tableErrors);
+    ASSERT_TRUE(tableErrors.isEmpty()) << tableErrors.join(u'\n').toStdString();
     db.SQLExecute(QStringLiteral("BEGIN"));
     for (const SentenceRow &row : rows) {
-        DatabaseRecord rec;
-        rec.IntegerColumn(QStringLiteral("Nr"), row.number);
-        rec.IntegerColumn(QStringLiteral("Startklasse"), row.startClass);
-        rec.IntegerColumn(QStringLiteral("Endklasse"), row.endClass);
-        rec.IntegerColumn(QStringLiteral("Note"), row.section);
-        rec.Column(QStringLiteral("Oberkategorie"), row.superCategory);
-        rec.Column(QStringLiteral("Kategorie"), row.mainCategory);
-        rec.Column(QStringLiteral("Subkategorie"), row.subCategory);
-        rec.Column(QStringLiteral("Sentences"), row.sentences);
-        rec.Column(QStringLiteral("DuSentences"), row.duSentences);
-        rec.IntegerColumn(QStringLiteral("id"), qint64(row.startClass) * 10000 + row.number);
-        db.InsertRecord(QStringLiteral("Saetze"), rec);
-        ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
+        const SentenceRecord record{row.superCategory, row.mainCategory, row.subCategory, row.section,
+                                    row.startClass,    row.endClass,     row.number,      row.sentences,
+                                    row.duSentences};
+        ASSERT_TRUE(insertSentenceRecord(db, record)) << db.ErrorMessage().toStdString();
     }
     for (const StdPhraseRow &row : stdRows) {
-        DatabaseRecord rec;
-        rec.Column(QStringLiteral("Kategorie"), row.category);
-        rec.IntegerColumn(QStringLiteral("Katnr"), row.categoryNumber);
-        rec.IntegerColumn(QStringLiteral("Satznr"), row.phraseNumber);
-        rec.IntegerColumn(QStringLiteral("Appendixnr"), row.appendixNumber);
-        rec.Column(QStringLiteral("Sentence"), row.sentence);
-        db.InsertRecord(QStringLiteral("Standardsaetze"), rec);
-        ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
+        const StdPhraseRecord record{row.category, row.categoryNumber, row.phraseNumber, row.appendixNumber,
+                                     row.sentence};
+        ASSERT_TRUE(insertStdPhraseRecord(db, record)) << db.ErrorMessage().toStdString();
     }
     db.Commit();
     db.Close();

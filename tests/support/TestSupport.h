@@ -41,6 +41,10 @@ struct SentenceRow
     QString duSentences;
 };
 
+// A row written the short way: categories, section, class range, number and texts.
+SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
+                        const char *sie, const char *du = "");
+
 struct StdPhraseRow
 {
     QString category;

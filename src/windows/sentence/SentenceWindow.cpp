@@ -16,6 +16,7 @@ SentenceWindow::SentenceWindow()
     resize(515, 322 + menuBar()->sizeHint().height());
     setMinimumSize(500, 226);
     setMaximumSize(32000, 32000);
+    createTargetControls();
 }
 
 void SentenceWindow::closeEvent(QCloseEvent *event)
@@ -30,7 +31,5 @@ bool SentenceWindow::getContent(int)
 }
 
 void SentenceWindow::UpdateListFont() {}
-
-void SentenceWindow::ShowTargetProcessName() {}
 
 void SentenceWindow::updateSentence2Number() {}

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class BevelButton;
+class QLabel;
 
 class SentenceWindow : public QMainWindow
 {
@@ -12,11 +13,19 @@ public:
 
     bool getContent(int classLevel);
     void UpdateListFont();
-    void ShowTargetProcessName();
     void updateSentence2Number();
 
+    // The target application's name and the link lock, in the bottom bar.
+    void ShowTargetProcessName();
+    void ShowBusyGettingTargetName();
+    QLabel *TargetProcNameField = nullptr;
     BevelButton *LockBevelButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createTargetControls();
+    void LockBevelButton_Open();
+    void LockBevelButton_Action();
 };

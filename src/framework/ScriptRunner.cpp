@@ -1,0 +1,59 @@
+#include "ScriptRunner.h"
+
+#include "Folders.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+QString ScriptRunner::scriptPath(int number)
+{
+    return QDir(programFolder()).filePath(QStringLiteral("scripts/") + QString::number(number));
+}
+
+QString ScriptRunner::run(int number, const QStringList &arguments, int timeoutMs)
+{
+    const QString path = scriptPath(number);
+    if (!QFileInfo(path).isExecutable())
+        return {};
+
+    QProcess process;
+    // The scripts' complaints go where the program's own would go.
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardInputFile(QProcess::nullDevice());
+
+    QEventLoop loop;
+    bool failedToStart = false;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            failedToStart = true;
+            loop.quit();
+        }
+    });
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+
+    process.start(path, arguments);
+    deadline.start(timeoutMs);
+    if (!failedToStart && process.state() != QProcess::NotRunning)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+
+    if (failedToStart)
+        return {};
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(2000);
+        return {};
+    }
+    QString output = QString::fromUtf8(process.readAllStandardOutput());
+    if (output.endsWith(u'\n')) {
+        output.chop(1);
+        if (output.endsWith(u'\r'))
+            output.chop(1);
+    }
+    return output;
+}

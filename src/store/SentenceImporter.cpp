@@ -1,0 +1,315 @@
+#include "SentenceImporter.h"
+
+#include "framework/Database.h"
+#include "framework/EventLoop.h"
+#include "framework/MacRoman.h"
+#include "framework/Strings.h"
+#include "store/Schema.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace SentenceImporter {
+
+namespace {
+// Field n (from 1) of a split line; a field the line lacks is empty.
+QString field(const QStringList &fields, int n)
+{
+    return n >= 1 && n <= fields.size() ? fields.at(n - 1) : QString();
+}
+
+QString groupKey(const QStringList &fields)
+{
+    return field(fields, 3) + u'\t' + field(fields, 9) + u'\t' + field(fields, 10);
+}
+
+bool isBlank(const QString &line)
+{
+    return line.trimmed().isEmpty();
+}
+} // namespace
+
+bool readLines(const QString &path, QStringList &lines, QString &errorText)
+{
+    lines.clear();
+    errorText.clear();
+    const QString cannotRead
+        = QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(QFileInfo(path).fileName());
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        errorText = cannotRead;
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        errorText = cannotRead;
+        return false;
+    }
+    qsizetype start = 0;
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << fromMacRoman(bytes.mid(start, i - start));
+        if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << fromMacRoman(bytes.mid(start));
+    return true;
+}
+
+std::optional<SentenceRecord> SentenceGrouper::addLine(const QString &line)
+{
+    const QStringList fields = line.split(u'\t');
+    std::optional<SentenceRecord> finished;
+    // A previous line without a number never closes its group.
+    if (m_hasPrevious && !field(m_previous, 3).isEmpty() && groupKey(m_previous) != groupKey(fields)) {
+        finished = finishedRecord();
+        m_sentences.clear();
+        m_duSentences.clear();
+    } else if (!m_sentences.isEmpty() || !m_duSentences.isEmpty()) {
+        // Both get the CR, so that both texts keep the same number of lines.
+        m_sentences += u'\r';
+        m_duSentences += u'\r';
+    }
+    m_previous = fields;
+    m_hasPrevious = true;
+    m_sentences += field(fields, 7);
+    m_duSentences += field(fields, 8);
+    return finished;
+}
+
+std::optional<SentenceRecord> SentenceGrouper::finish()
+{
+    if (!m_hasPrevious)
+        return std::nullopt;
+    SentenceRecord record = finishedRecord();
+    m_previous.clear();
+    m_hasPrevious = false;
+    m_sentences.clear();
+    m_duSentences.clear();
+    return record;
+}
+
+SentenceRecord SentenceGrouper::finishedRecord() const
+{
+    // Everything but the texts comes from the group's last line.
+    SentenceRecord record;
+    record.superCategory = field(m_previous, 1);
+    record.mainCategory = field(m_previous, 5);
+    record.subCategory = field(m_previous, 6);
+    record.section = ValInt(field(m_previous, 2));
+    record.startClass = ValInt(field(m_previous, 9));
+    record.endClass = ValInt(field(m_previous, 10));
+    record.number = ValInt(field(m_previous, 3));
+    record.sentences = m_sentences;
+    record.duSentences = m_duSentences;
+    return record;
+}
+
+StdPhraseRecord stdPhraseFromLine(const QString &line)
+{
+    const QStringList fields = line.split(u'\t');
+    StdPhraseRecord record;
+    record.category = field(fields, 1);
+    record.categoryNumber = ValInt(field(fields, 2));
+    record.phraseNumber = ValInt(field(fields, 3));
+    record.appendixNumber = ValInt(field(fields, 4));
+    record.sentence = field(fields, 5);
+    return record;
+}
+
+void importSentences(const QStringList &lines, const std::function<bool(const SentenceRecord &)> &store, Counts &counts)
+{
+    SentenceGrouper grouper;
+    for (const QString &line : lines) {
+        if (isBlank(line))
+            continue;
+        if (const auto record = grouper.addLine(line); record && store(*record))
+            ++counts.rowsStored;
+        ++counts.sentenceLines;
+        yieldToEventLoop();
+    }
+    if (const auto record = grouper.finish(); record && store(*record))
+        ++counts.rowsStored;
+}
+
+void importStdPhrases(const QStringList &lines, const std::function<bool(const StdPhraseRecord &)> &store,
+                      Counts &counts)
+{
+    for (const QString &line : lines) {
+        if (isBlank(line))
+            continue;
+        store(stdPhraseFromLine(line));
+        ++counts.stdLines;
+        yieldToEventLoop();
+    }
+}
+
+void createTables(Database &db, QStringList &errors)
+{
+    for (const QString &statement : {saetzeCreateSql(), standardsaetzeCreateSql()}) {
+        db.SQLExecute(statement);
+        if (db.Error())
+            errors << db.ErrorMessage();
+    }
+}
+
+bool insertSentenceRecord(Database &db, const SentenceRecord &record)
+{
+    DatabaseRecord row;
+    row.IntegerColumn(QStringLiteral("Nr"), record.number);
+    row.IntegerColumn(QStringLiteral("Startklasse"), record.startClass);
+    row.IntegerColumn(QStringLiteral("Endklasse"), record.endClass);
+    row.IntegerColumn(QStringLiteral("Note"), record.section);
+    row.Column(QStringLiteral("Oberkategorie"), record.superCategory);
+    row.Column(QStringLiteral("Kategorie"), record.mainCategory);
+    row.Column(QStringLiteral("Subkategorie"), record.subCategory);
+    row.Column(QStringLiteral("Sentences"), record.sentences);
+    row.Column(QStringLiteral("DuSentences"), record.duSentences);
+    row.IntegerColumn(QStringLiteral("id"), record.id());
+    db.InsertRecord(QStringLiteral("Saetze"), row);
+    return !db.Error();
+}
+
+bool insertStdPhraseRecord(Database &db, const StdPhraseRecord &record)
+{
+    DatabaseRecord row;
+    row.Column(QStringLiteral("Kategorie"), record.category);
+    row.IntegerColumn(QStringLiteral("Katnr"), record.categoryNumber);
+    row.IntegerColumn(QStringLiteral("Satznr"), record.phraseNumber);
+    row.IntegerColumn(QStringLiteral("Appendixnr"), record.appendixNumber);
+    row.Column(QStringLiteral("Sentence"), record.sentence);
+    db.InsertRecord(QStringLiteral("Standardsaetze"), row);
+    return !db.Error();
+}
+
+QString sentenceErrorText(const QString &databaseError, const SentenceRecord &record)
+{
+    return databaseError + QStringLiteral(": ") + Str(record.id());
+}
+
+QString stdPhraseErrorText(const QString &databaseError, const StdPhraseRecord &record)
+{
+    return databaseError + QStringLiteral(": ") + record.category + QStringLiteral("-") + Str(record.categoryNumber)
+           + Str(record.phraseNumber) + Str(record.appendixNumber);
+}
+
+bool createDatabaseFile(Database &db, const QString &path, QStringList &tableErrors)
+{
+    if (QFileInfo(path).isDir())
+        return false;
+    removeDatabaseFile(path);
+    db.setDatabaseFile(path);
+    db.CreateDatabaseFile();
+    if (!db.Connect())
+        return false;
+    createTables(db, tableErrors);
+    return true;
+}
+
+QString temporaryPathFor(const QString &path)
+{
+    return path + QStringLiteral(".neu");
+}
+
+namespace {
+const char *const kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
+}
+
+bool installDatabaseFile(const QString &tempPath, const QString &path)
+{
+    // A journal left by the old file must not be played into the new one.
+    for (const char *suffix : kJournalSuffixes)
+        QFile::remove(path + QString::fromLatin1(suffix));
+    return std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+void removeDatabaseFile(const QString &path)
+{
+    QFile::remove(path);
+    for (const char *suffix : kJournalSuffixes)
+        QFile::remove(path + QString::fromLatin1(suffix));
+}
+
+bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
+                   QStringList &messages)
+{
+    QStringList sentenceLines;
+    QStringList stdLines;
+    QString errorText;
+    if (!readLines(sentencesPath, sentenceLines, errorText) || !readLines(stdPhrasesPath, stdLines, errorText)) {
+        messages << errorText;
+        return false;
+    }
+    const QString tempPath = temporaryPathFor(outPath);
+    Database db;
+    if (!createDatabaseFile(db, tempPath, messages)) {
+        messages << QStringLiteral("Database not created");
+        removeDatabaseFile(tempPath);
+        return false;
+    }
+    // One transaction for the whole build: a file that is thrown away on
+    // failure needs no commit per row.
+    db.SQLExecute(QStringLiteral("BEGIN"));
+    importSentences(
+        sentenceLines,
+        [&](const SentenceRecord &record) {
+            if (insertSentenceRecord(db, record))
+                return true;
+            messages << sentenceErrorText(db.ErrorMessage(), record) << sentenceRowFailedText();
+            return false;
+        },
+        counts);
+    importStdPhrases(
+        stdLines,
+        [&](const StdPhraseRecord &record) {
+            if (insertStdPhraseRecord(db, record))
+                return true;
+            messages << stdPhraseErrorText(db.ErrorMessage(), record) << stdPhraseFailedText();
+            return false;
+        },
+        counts);
+    db.Commit();
+    const bool committed = !db.Error();
+    db.Close();
+    if (!committed || !installDatabaseFile(tempPath, outPath)) {
+        messages << QStringLiteral("Database not created");
+        removeDatabaseFile(tempPath);
+        return false;
+    }
+    messages << sentencesSummary(counts) << stdPhrasesSummary(counts);
+    return true;
+}
+
+QString sentenceRowFailedText()
+{
+    return QStringLiteral("FEHLER") + EndOfLine() + EndOfLine()
+           + QStringLiteral("Fehler beim Importieren der Textdaten!");
+}
+
+QString stdPhraseFailedText()
+{
+    return QStringLiteral("FEHLER") + EndOfLine() + EndOfLine()
+           + QStringLiteral("Fehler beim Importieren der Standardformulierungen!");
+}
+
+QString sentencesSummary(const Counts &counts)
+{
+    return QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!") + EndOfLine() + EndOfLine()
+           + Str(counts.sentenceLines) + QStringLiteral(" Zeilen importiert.") + EndOfLine() + Str(counts.rowsStored)
+           + QStringLiteral(" Datensätze erzeugt");
+}
+
+QString stdPhrasesSummary(const Counts &counts)
+{
+    return QStringLiteral("IMPORT Standardformulierungen KOMPLETT!") + EndOfLine() + EndOfLine() + Str(counts.stdLines)
+           + QStringLiteral(" Zeilen importiert.");
+}
+
+} // namespace SentenceImporter

@@ -1,0 +1,43 @@
+#pragma once
+// The program's compiled-script operations, one per script, each taking its
+// parameter list. The scripts themselves lie in scripts/ beside the program.
+#include <QList>
+#include <QString>
+
+#include <variant>
+
+// One parameter of a script call: a whole number or a text.
+using ScriptParam = std::variant<qint32, QString>;
+using ScriptParams = QList<ScriptParam>;
+
+namespace ScriptNumber {
+constexpr int setSelectionOther = 168;
+constexpr int getFrontprocess = 170;
+constexpr int getFrontprocessname = 171;
+constexpr int ChooseApp = 172;
+constexpr int getCreatorToProcName = 173;
+constexpr int setSelectionMSWD = 174;
+constexpr int setSelectionWithPaste = 175;
+constexpr int setSelectionWithPasteMSWD = 176;
+} // namespace ScriptNumber
+
+// Runs script number with the parameters in list order (none for an empty
+// list) and returns its text result; failures are not reported.
+QString runScriptFunction(int number, const ScriptParams &params);
+
+// (target process name, sentence): inserts the sentence into that application.
+void setSelectionOther(const ScriptParams &params);
+// (): creator code of the application in front.
+QString getFrontprocess(const ScriptParams &params);
+// (): name of the application in front.
+QString getFrontprocessname(const ScriptParams &params);
+// (): name of a running application the user chooses; "" when none.
+QString ChooseApp(const ScriptParams &params);
+// (process name): creator code of that application.
+QString getCreatorToProcName(const ScriptParams &params);
+// (sentence): inserts the sentence into the word processor.
+void setSelectionMSWD(const ScriptParams &params);
+// (target process name): pastes the clipboard into that application.
+void setSelectionWithPaste(const ScriptParams &params);
+// (target process name): the same for the word processor.
+void setSelectionWithPasteMSWD(const ScriptParams &params);

@@ -1,0 +1,38 @@
+#pragma once
+// For the end-to-end transfer runs on an X display of the test's own: a
+// target application of our own and the few X tools the runs need.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// How long the runs wait for a window or a text to appear.
+constexpr int kXWaitMs = 15000;
+
+// Whether the X server can be had at all; without it the runs are skipped.
+bool xvfbInstalled();
+// The folder of the program and its helpers (build/bin).
+QString binDir();
+// Runs an X tool to its end; true when it succeeded.
+bool runTool(const QString &program, const QStringList &arguments);
+// Brings window (an id) to the front and waits until it is active.
+bool activateWindow(const QString &window);
+
+// The small editor of TargetWindow.cpp, run as application className; its
+// text is kept in outputFile.
+class TargetWindow
+{
+public:
+    TargetWindow(const QString &className, const QString &outputFile);
+    ~TargetWindow();
+    TargetWindow(const TargetWindow &) = delete;
+    TargetWindow &operator=(const TargetWindow &) = delete;
+
+    // Its window id, "" when it did not start.
+    QString window() const { return m_window; }
+    QString text() const;
+
+private:
+    QProcess m_process;
+    QString m_output;
+    QString m_window;
+};

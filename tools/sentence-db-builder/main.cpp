@@ -1,0 +1,27 @@
+// sentence-db-builder SENTENCES.txt STDPHRASES.txt OUT.rbd
+// Builds a sentence database from the two tab-delimited MacRoman files with
+// the importer's own reading, grouping and insertion, and prints what the
+// importer would have shown.
+#include "store/SentenceImporter.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: sentence-db-builder SENTENCES.txt STDPHRASES.txt OUT.rbd\n");
+        return 2;
+    }
+    SentenceImporter::Counts counts;
+    QStringList messages;
+    const bool built = SentenceImporter::buildDatabase(args.at(1), args.at(2), args.at(3), counts, messages);
+    std::FILE *out = built ? stdout : stderr;
+    for (const QString &message : messages)
+        std::fprintf(out, "%s\n", message.toUtf8().constData());
+    return built ? 0 : 1;
+}

@@ -149,15 +149,6 @@ protected:
         return existingInstance<PrintSentencesWindow>();
     }
 
-    // Whether App::GetSentences2Category reads the store yet (it comes with the sentence store).
-    bool storeReadsSections()
-    {
-        return !application
-                    .GetSentences2Category(QStringLiteral("Arbeitsverhalten"), QStringLiteral("Fleiß"),
-                                           QStringLiteral("Mitarbeit"), QStringLiteral("1"), 1, false, true)
-                    .isEmpty();
-    }
-
     void TearDown() override
     {
         if (PrintSentencesWindow *w = existingInstance<PrintSentencesWindow>())
@@ -315,14 +306,11 @@ TEST_F(PrintWindowTest, CancelClosesTheWindowAndANewOneStartsWithTheSieForm)
     EXPECT_FALSE(PrintSentencesWindow::instance()->pUseDuSentences);
 }
 
-// These read the sections through App::GetSentences2Category, which the
-// sentence store provides; without it they are skipped.
+// The sections come from App::GetSentences2Category with numbers.
 
 TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
 {
     openDatabase(kRows);
-    if (!storeReadsSections())
-        GTEST_SKIP() << "App::GetSentences2Category does not read the store on this branch yet";
     PrintSentencesWindow *w = openWindow();
     w->CatListBox->topLevelItem(0)->setSelected(true);
     const PrintRun run = printThroughDialogs(w, pdf("sections.pdf"));
@@ -355,8 +343,6 @@ TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
 TEST_F(PrintWindowTest, TheDuFormPrintsTheDuVariants)
 {
     openDatabase(kRows);
-    if (!storeReadsSections())
-        GTEST_SKIP() << "App::GetSentences2Category does not read the store on this branch yet";
     PrintSentencesWindow *w = openWindow(true);
     w->CatListBox->topLevelItem(0)->setSelected(true);
     printThroughDialogs(w, pdf("du.pdf"));
@@ -376,8 +362,6 @@ TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
     }
     rows.push_back(printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P")));
     openDatabase(rows);
-    if (!storeReadsSections())
-        GTEST_SKIP() << "App::GetSentences2Category does not read the store on this branch yet";
     PrintSentencesWindow *w = openWindow();
     QTest::mouseClick(w->PushButton2, Qt::LeftButton);
     printThroughDialogs(w, pdf("long.pdf"));

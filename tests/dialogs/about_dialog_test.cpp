@@ -1,5 +1,5 @@
 // The about box: the version text, the link button and its instance.
-#include "update/UrlRecorder.h"
+#include "support/UrlRecorder.h"
 
 #include "app/App.h"
 #include "app/MakerWebSite.h"

@@ -1,7 +1,7 @@
 // The update dialog's texts and "Download" button, and the update command
 // against a web server on 127.0.0.1.
 #include "FeedServer.h"
-#include "UrlRecorder.h"
+#include "support/UrlRecorder.h"
 
 #include "app/App.h"
 #include "app/MakerWebSite.h"

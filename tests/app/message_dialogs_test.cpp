@@ -2,6 +2,7 @@
 #include "app/MessageDialogs.h"
 #include "framework/Controls.h"
 #include "support/GuiTestSupport.h"
+#include "support/UrlRecorder.h"
 #include "support/TestSupport.h"
 
 #include <QDesktopServices>
@@ -12,27 +13,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// Records the addresses the program asks the desktop to open.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    UrlRecorder()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~UrlRecorder() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-} // namespace
 
 TEST(MessageDialogs, ShowOKDialogShowsTextsAndOKUnlessACaptionIsGiven)
 {
@@ -105,4 +85,3 @@ TEST(MessageDialogs, SheetDialogWaitsUntilClosed)
     EXPECT_EQ(size, QSize(408, 165));
 }
 
-#include "message_dialogs_test.moc"

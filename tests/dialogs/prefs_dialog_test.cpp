@@ -9,6 +9,8 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLabel>
@@ -180,4 +182,30 @@ TEST_F(PrefsDialogTest, TheDuFormWarnsWhenCheckedAndAloneReopensTheDatabase)
     EXPECT_TRUE(m_app->pSentenceDB->isConnected());
     EXPECT_TRUE(prefsFile().contains(QStringLiteral("UseDuForm=false")))
         << "the file was written before the Du form changed";
+}
+
+TEST_F(PrefsDialogTest, ATargetChosenThenCancelledStaysChosenAndLocked)
+{
+    // The creator code comes from the shipped scripts beside the program.
+    const QString scripts = m_programDir.filePath(QStringLiteral("scripts"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"),
+                                                       qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/scripts"),
+                                                       scripts}),
+              0);
+    const QString entry = m_programDir.filePath(QStringLiteral("writer.desktop"));
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nName=Schreiben\nExec=soffice --writer %U\n"
+               "StartupWMClass=libreoffice-writer\n");
+    file.close();
+
+    PrefsDialog *dialog = openDialog();
+    whenModal([&](QWidget *w) { chooseFileInDialog(w, entry); });
+    dialog->SelectTargetButton->click();
+    EXPECT_EQ(dialog->TargetProcessName->text(), QStringLiteral("libreoffice-writer"));
+    EXPECT_TRUE(dialog->pLinkLocked);
+    dialog->CancelButton->click();
+    EXPECT_EQ(m_app->pPrefs->GetTargetProcessName(), QStringLiteral("libreoffice-writer"));
+    EXPECT_EQ(m_app->pPrefs->GetTargetProcessCreator(), QStringLiteral("MSWD"));
+    EXPECT_TRUE(m_app->pPrefs->GetLinkLocked());
 }

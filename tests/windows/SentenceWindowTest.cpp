@@ -9,6 +9,7 @@
 #include "framework/Controls.h"
 #include "framework/Folders.h"
 #include "prefs/PreferencesClass.h"
+#include "print/PrintSentencesWindow.h"
 #include "windows/sentence/ExtendedEditField.h"
 #include "windows/sentence/SentenceWindow.h"
 
@@ -474,6 +475,23 @@ TEST_F(SentenceWindowTest, TransferMenuItemIsEnabledWhileTheWindowIsInFront)
     app().MenuBar()->updateMenuItems();
     EXPECT_TRUE(app().MenuBar()->Child(QStringLiteral("TransferMenuItem"))->isEnabled());
     EXPECT_TRUE(app().MenuBar()->hasHandlerNow(QStringLiteral("PrintSentenceListItem")));
+}
+
+TEST_F(SentenceWindowTest, PrintCommandShowsThePrintWindowWithTheListsDuForm)
+{
+    SentenceWindow *w = fixture.open(sampleRows(), 1, true);
+    w->pCurrUseDu = true;
+    app().MenuBar()->runCommand(QStringLiteral("PrintSentenceListItem"));
+    PrintSentencesWindow *print = PrintSentencesWindow::instance();
+    EXPECT_TRUE(print->isVisible());
+    EXPECT_TRUE(print->pUseDuSentences);
+    print->close();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->pCurrUseDu = false;
+    app().MenuBar()->runCommand(QStringLiteral("PrintSentenceListItem"));
+    EXPECT_FALSE(PrintSentencesWindow::instance()->pUseDuSentences);
+    delete PrintSentencesWindow::instance();
 }
 
 TEST_F(SentenceWindowTest, TargetNameAndBusyNoticeShowInTheBottomBar)

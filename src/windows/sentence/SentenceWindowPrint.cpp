@@ -1,8 +1,11 @@
 // The menu command "Satzliste drucken...".
 #include "SentenceWindow.h"
 
+#include "print/PrintSentencesWindow.h"
+
 bool SentenceWindow::_PrintSentenceListItem_Action()
 {
-    // The print window is shown here and takes this list's Du-form setting.
+    // The print window prints the Sie or Du form as this list shows it.
+    showPrintSentencesWindow(pCurrUseDu);
     return false;
 }

@@ -1,0 +1,362 @@
+#include "PrintSentencesWindow.h"
+
+#include "app/App.h"
+#include "framework/Controls.h"
+#include "framework/EdgeLocks.h"
+#include "framework/EventLoop.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "print/PrintText.h"
+#include "print/SentencePages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDate>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTextEdit>
+
+namespace {
+
+// Lets the window paint each cell's background before the cell is drawn.
+class CellBackgroundDelegate : public QStyledItemDelegate
+{
+public:
+    explicit CellBackgroundDelegate(PrintSentencesWindow *window)
+        : QStyledItemDelegate(window)
+        , m_window(window)
+    {
+    }
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        painter->save();
+        const bool done = m_window->CatListBox_CellBackgroundPaint(*painter, option.rect, index.row(), index.column());
+        painter->restore();
+        if (!done)
+            QStyledItemDelegate::paint(painter, option, index);
+    }
+
+private:
+    PrintSentencesWindow *m_window;
+};
+
+QPushButton *pushButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+constexpr int kColumnPercent[] = {15, 10, 30, 45};
+
+} // namespace
+
+PrintSentencesWindow::PrintSentencesWindow()
+{
+    setObjectName(QStringLiteral("PrintSentencesWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Satzlistendruck"));
+    // A movable modal window: it keeps the other windows waiting, yet showing
+    // it returns at once so that the opener can set pUseDuSentences.
+    setWindowModality(Qt::ApplicationModal);
+    resize(482, 318);
+    setMinimumSize(300, 250);
+
+    auto *locks = new EdgeLocks(this);
+
+    auto *StaticText1 = new QLabel(QStringLiteral("Wählen Sie in der Liste die gewünschten Satzbereiche  aus und "
+                                                  "klicken Sie dann auf die Schaltfläche \"Drucken\"."),
+                                   this);
+    StaticText1->setObjectName(QStringLiteral("StaticText1"));
+    StaticText1->setWordWrap(true);
+    StaticText1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont smallSystem = StaticText1->font();
+    smallSystem.setPointSize(smallSystem.pointSize() > 1 ? smallSystem.pointSize() - 1 : 10);
+    StaticText1->setFont(smallSystem);
+    locks->place(StaticText1, {20, 14, 442, 45}, Qt::LeftEdge | Qt::RightEdge);
+
+    CatListBox = new Listbox(this);
+    CatListBox->setObjectName(QStringLiteral("CatListBox"));
+    CatListBox->setColumnCount(4);
+    CatListBox->setHeaderLabels({QStringLiteral("Klasse von"), QStringLiteral("bis"), QStringLiteral("Kategorie"),
+                                 QStringLiteral("Bereich")});
+    CatListBox->setHeaderHidden(false);
+    CatListBox->header()->setSectionResizeMode(QHeaderView::Interactive);
+    CatListBox->header()->setStretchLastSection(true);
+    CatListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    CatListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CatListBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    CatListBox->setFont(smallSystem);
+    CatListBox->setItemDelegate(new CellBackgroundDelegate(this));
+    locks->place(CatListBox, {20, 63, 444, 155}, Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge);
+
+    PushButton1 = pushButton(this, "PushButton1", QStringLiteral("Nichts"));
+    locks->place(PushButton1, {395, 234, 69, 22}, Qt::RightEdge | Qt::BottomEdge);
+    PushButton2 = pushButton(this, "PushButton2", QStringLiteral("Alles"));
+    locks->place(PushButton2, {314, 234, 69, 22}, Qt::RightEdge | Qt::BottomEdge);
+
+    auto *Separator1 = new QFrame(this);
+    Separator1->setObjectName(QStringLiteral("Separator1"));
+    Separator1->setFrameShape(QFrame::HLine);
+    Separator1->setFrameShadow(QFrame::Sunken);
+    locks->place(Separator1, {20, 263, 444, 11}, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+
+    PrintButton = pushButton(this, "PrintButton", QStringLiteral("Drucken"));
+    PrintButton->setAutoDefault(true);
+    PrintButton->setDefault(true);
+    locks->place(PrintButton, {371, 280, 91, 22}, Qt::RightEdge | Qt::BottomEdge);
+    // Escape rejects the dialog, which closes it like "Abbrechen".
+    CancelButton = pushButton(this, "CancelButton", QStringLiteral("Abbrechen"));
+    locks->place(CancelButton, {256, 280, 91, 22}, Qt::RightEdge | Qt::BottomEdge);
+
+    PrintContainerField = new QTextEdit(this);
+    PrintContainerField->setObjectName(QStringLiteral("PrintContainerField"));
+    PrintContainerField->setAcceptRichText(false);
+    QFont system = QApplication::font();
+    system.setPointSize(11);
+    PrintContainerField->setFont(system);
+    locks->place(PrintContainerField, {21, 270, 223, 34}, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    PrintContainerField->setVisible(false);
+
+    PrintProgressBar = new QProgressBar(this);
+    PrintProgressBar->setObjectName(QStringLiteral("PrintProgressBar"));
+    PrintProgressBar->setRange(0, 100);
+    PrintProgressBar->setValue(0);
+    PrintProgressBar->setTextVisible(false);
+    locks->place(PrintProgressBar, {21, 243, 281, 15}, Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    PrintProgressBar->setVisible(false);
+
+    connect(PushButton1, &QPushButton::clicked, this, &PrintSentencesWindow::PushButton1_Action);
+    connect(PushButton2, &QPushButton::clicked, this, &PrintSentencesWindow::PushButton2_Action);
+    connect(PrintButton, &QPushButton::clicked, this, &PrintSentencesWindow::PrintButton_Action);
+    connect(CancelButton, &QPushButton::clicked, this, &PrintSentencesWindow::CancelButton_Action);
+
+    Open();
+}
+
+PrintSentencesWindow *PrintSentencesWindow::instance()
+{
+    return implicitInstance<PrintSentencesWindow>();
+}
+
+void showPrintSentencesWindow(bool useDuSentences)
+{
+    PrintSentencesWindow *window = PrintSentencesWindow::instance();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->pUseDuSentences = useDuSentences;
+}
+
+void PrintSentencesWindow::Open()
+{
+    pPrintCategories = BuildCatList();
+    FillCatListBox(pPrintCategories);
+}
+
+QString PrintSentencesWindow::BuildCatList()
+{
+    if (!hasApp() || !app().pSentenceDB)
+        return {};
+    return PrintText::categoryLines(*app().pSentenceDB);
+}
+
+void PrintSentencesWindow::FillCatListBox(const QString &lines)
+{
+    if (lines.isEmpty())
+        return;
+    CatListBox->DeleteAllRows();
+    const QString backslash = QStringLiteral("\\");
+    // Split once: looking up every line by its number would scan the text anew each time.
+    const QStringList rows = lines.split(EndOfLine());
+    for (const QString &line : rows) {
+        CatListBox->AddRow(QString());
+        const int row = CatListBox->ListCount() - 1;
+        QTreeWidgetItem *item = CatListBox->topLevelItem(row);
+        item->setText(0, NthField(line, backslash, 1));
+        item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(1, NthField(line, backslash, 2));
+        item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);
+        item->setText(2, NthField(line, backslash, 3));
+        item->setText(3, NthField(line, backslash, 4));
+        yieldToEventLoop();
+    }
+    CatListBox->clearSelection();
+}
+
+bool PrintSentencesWindow::CatListBox_CellBackgroundPaint(QPainter &g, const QRect &cell, int row, int)
+{
+    g.fillRect(cell, row % 2 == 0 ? QColor(250, 250, 230) : QColor(230, 250, 230));
+    return false;
+}
+
+void PrintSentencesWindow::selectAllRows(bool selected)
+{
+    for (int row = 0; row < CatListBox->ListCount(); ++row) {
+        CatListBox->topLevelItem(row)->setSelected(selected);
+        yieldToEventLoop();
+    }
+}
+
+void PrintSentencesWindow::PushButton1_Action()
+{
+    selectAllRows(false);
+}
+
+void PrintSentencesWindow::PushButton2_Action()
+{
+    selectAllRows(true);
+}
+
+void PrintSentencesWindow::CancelButton_Action()
+{
+    close();
+}
+
+void PrintSentencesWindow::PrintButton_Action()
+{
+    PrintSelectedCats();
+}
+
+void PrintSentencesWindow::InitPrintContainer()
+{
+    pTempPrintContainer = PrintText::titleBlock(QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
+    PrintContainerField->clear();
+}
+
+void PrintSentencesWindow::InsertIntoPrintContainer(int lowerClass, int upperClass, const QString &categoryPath,
+                                                    int section, const QString &sentences)
+{
+    pTempPrintContainer += PrintText::sectionBlock(lowerClass, upperClass, categoryPath, section, sentences);
+}
+
+void PrintSentencesWindow::PrintSelectedCats()
+{
+    m_printing = true;
+    CancelButton->hide();
+    PrintButton->hide();
+
+    printThroughDialogs();
+
+    PrintProgressBar->setVisible(false);
+    PrintProgressBar->repaint();
+    CancelButton->show();
+    PrintButton->show();
+    m_printing = false;
+}
+
+void PrintSentencesWindow::printThroughDialogs()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        showPrinterNotFound();
+        return;
+    }
+    QPageSetupDialog pageSetup(&printer, this);
+    if (pageSetup.exec() != QDialog::Accepted)
+        return;
+
+    InitPrintContainer();
+    if (CatListBox->ListCount() > 0) {
+        collectSelectedSections();
+        PrintContainerField->setPlainText(pTempPrintContainer);
+    }
+    PrintProgressBar->setMaximum(0);
+    PrintProgressBar->repaint();
+
+    QPrintDialog printDialog(&printer, nullptr);
+    // Every page of the list is printed; there is no range to choose.
+    printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    const bool accepted = printDialog.exec() == QDialog::Accepted;
+    pPaperMargin = SentencePages::kPaperMargin;
+    if (!accepted)
+        return;
+    if (SentencePages::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
+                             pPaperMargin)
+        < 0)
+        showPrinterNotFound();
+}
+
+void PrintSentencesWindow::collectSelectedSections()
+{
+    const int n = CatListBox->ListCount();
+    PrintProgressBar->setMaximum(n);
+    PrintProgressBar->setVisible(true);
+    const QString separator = QStringLiteral(" : ");
+    for (int i = 1; i <= n; ++i) {
+        if (CatListBox->topLevelItem(i - 1)->isSelected()) {
+            const int lower = ValInt(CatListBox->Cell(i - 1, 0));
+            const int upper = ValInt(CatListBox->Cell(i - 1, 1));
+            const QString superCategory = CatListBox->Cell(i - 1, 2);
+            const QString area = CatListBox->Cell(i - 1, 3);
+            const QString mainCategory = NthField(area, separator, 1);
+            const QString subCategory = NthField(area, separator, 2);
+            const QString path = superCategory + separator + mainCategory + separator + subCategory;
+            for (int section = 0; section <= 5; ++section) {
+                const QString text = app().GetSentences2Category(superCategory, mainCategory, subCategory,
+                                                                 Str(section), lower, pUseDuSentences, true);
+                if (!text.isEmpty())
+                    InsertIntoPrintContainer(lower, upper, path, section, text);
+                yieldToEventLoop();
+            }
+            PrintProgressBar->setValue(i);
+            PrintProgressBar->repaint();
+        }
+        yieldToEventLoop();
+    }
+}
+
+void PrintSentencesWindow::showPrinterNotFound()
+{
+    Beep();
+    app().ShowOKDialog(QStringLiteral("Drucker nicht gefunden!"),
+                       QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!"),
+                       QStringLiteral("OK"));
+}
+
+void PrintSentencesWindow::closeEvent(QCloseEvent *event)
+{
+    // While the print runs, the window stays, like its hidden buttons.
+    if (m_printing) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void PrintSentencesWindow::reject()
+{
+    if (!m_printing)
+        QDialog::reject();
+}
+
+void PrintSentencesWindow::applyColumnWidths()
+{
+    const int width = CatListBox->viewport()->width();
+    for (int column = 0; column < 3; ++column)
+        CatListBox->header()->resizeSection(column, width * kColumnPercent[column] / 100);
+}
+
+void PrintSentencesWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    applyColumnWidths();
+}
+
+void PrintSentencesWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    applyColumnWidths();
+}

@@ -1,0 +1,116 @@
+#include "SentencePages.h"
+
+#include "framework/EventLoop.h"
+#include "framework/Strings.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QPainter>
+#include <QPrinter>
+#include <QTextDocument>
+
+namespace SentencePages {
+
+namespace {
+
+// The printable area in points; the painter works in device pixels of the printer.
+struct PageGeometry
+{
+    qreal scale = 1; // device pixels per point
+    qreal width = 0;
+    qreal height = 0;
+    qreal margin = 0;
+    QSizeF blockSize() const { return {(width - 2 * margin) * scale, (height - 4 * margin) * scale}; }
+    // A paper smaller than its margins has no room for a text block.
+    bool hasRoom() const { return width > 2 * margin && height > 4 * margin; }
+};
+
+PageGeometry geometryOf(QPrinter &printer, int margin)
+{
+    PageGeometry g;
+    g.scale = printer.resolution() / 72.0;
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    g.width = area.width();
+    g.height = area.height();
+    g.margin = margin;
+    return g;
+}
+
+// The text laid out in blocks of one page each, on the printer's own metrics.
+struct LaidOutText
+{
+    LaidOutText(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+        : geometry(geometryOf(printer, margin))
+    {
+        // The empty lines that end the text are left out: they would only open an empty last page.
+        QString shown = text;
+        while (shown.endsWith(EndOfLine()))
+            shown.chop(EndOfLine().size());
+        document.documentLayout()->setPaintDevice(&printer);
+        document.setDocumentMargin(0);
+        document.setDefaultFont(textFont);
+        document.setPlainText(shown);
+        document.setPageSize(geometry.blockSize());
+    }
+
+    PageGeometry geometry;
+    QTextDocument document;
+};
+
+} // namespace
+
+QString headerLine()
+{
+    return QStringLiteral("Velmora 9") + QString(7, u' ') + QStringLiteral("Kelmarin Software - www.kelmarin.de");
+}
+
+int pageCount(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+{
+    if (text.isEmpty() || !geometryOf(printer, margin).hasRoom())
+        return 0;
+    return LaidOutText(printer, text, textFont, margin).document.pageCount();
+}
+
+int print(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+{
+    if (text.isEmpty())
+        return 0;
+    if (!geometryOf(printer, margin).hasRoom())
+        return -1;
+    LaidOutText laidOut(printer, text, textFont, margin);
+    const PageGeometry &g = laidOut.geometry;
+    QTextDocument &document = laidOut.document;
+    const int pages = document.pageCount();
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return -1;
+    QFont small = QApplication::font();
+    small.setPointSize(10);
+    const qreal k = g.scale;
+    const qreal m = g.margin;
+    const QSizeF block = g.blockSize();
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1)
+            printer.newPage();
+        painter.setFont(small);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(m * k, m * k), headerLine());
+        painter.drawLine(QPointF(m * k, 1.5 * m * k), QPointF((g.width - m) * k, 1.5 * m * k));
+
+        painter.save();
+        const qreal top = (page - 1) * block.height();
+        painter.translate(m * k, 2 * m * k - top);
+        document.drawContents(&painter, QRectF(QPointF(0, top), block));
+        painter.restore();
+
+        painter.drawText(QPointF(m * k, (g.height - m / 2) * k), QStringLiteral("Seite ") + Str(page));
+        const qreal bottomRule = (g.height - 1.5 * m) * k;
+        painter.drawLine(QPointF(m * k, bottomRule), QPointF((g.width - m) * k, bottomRule));
+        yieldToEventLoop();
+    }
+    painter.end();
+    return pages;
+}
+
+} // namespace SentencePages

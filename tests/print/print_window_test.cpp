@@ -1,0 +1,456 @@
+// The print window: its category list, and printing through the real page
+// setup and print dialogs into a PDF file that is read back with pdftotext.
+#include "app/App.h"
+#include "app/MessageDialogs.h"
+#include "framework/Controls.h"
+#include "framework/ImplicitInstance.h"
+#include "print/PrintSentencesWindow.h"
+#include "print/SentencePages.h"
+#include "support/GuiTestSupport.h"
+#include "PrintTestRows.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs action once a modal dialog of class D is in front.
+template <class D>
+void whenDialog(std::function<void(D *)> action)
+{
+    auto *timer = new QTimer(qApp);
+    auto *waited = new int(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
+        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
+        if (!dialog && ++*waited < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete waited;
+        if (dialog)
+            action(dialog);
+    });
+    timer->start(20);
+}
+
+// Chooses printing into a PDF file in Qt's print dialog.
+void choosePdfFile(QPrintDialog *dialog, const QString &path)
+{
+    auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+    ASSERT_TRUE(printers);
+    const int pdf = printers->findText(QStringLiteral("Print to File (PDF)"));
+    ASSERT_GE(pdf, 0);
+    printers->setCurrentIndex(pdf);
+    auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+    ASSERT_TRUE(file);
+    file->setText(path);
+}
+
+struct PrintRun
+{
+    bool sawPageSetup = false;
+    bool sawPrintDialog = false;
+    bool buttonsHiddenWhilePrinting = false;
+    QString message;
+};
+
+enum class Answer { Accept, Cancel };
+
+// Presses "Drucken" and answers the page setup and the print dialog as a user would.
+PrintRun printThroughDialogs(PrintSentencesWindow *window, const QString &pdfPath,
+                             Answer pageSetup = Answer::Accept, Answer print = Answer::Accept)
+{
+    PrintRun run;
+    whenDialog<QPageSetupDialog>([&run, window, pageSetup](QPageSetupDialog *d) {
+        run.sawPageSetup = true;
+        run.buttonsHiddenWhilePrinting = window->PrintButton->isHidden() && window->CancelButton->isHidden();
+        pageSetup == Answer::Accept ? d->accept() : d->reject();
+    });
+    if (pageSetup == Answer::Accept)
+        whenDialog<QPrintDialog>([&run, pdfPath, print](QPrintDialog *d) {
+            run.sawPrintDialog = true;
+            if (print == Answer::Cancel) {
+                d->reject();
+                return;
+            }
+            choosePdfFile(d, pdfPath);
+            d->accept();
+        });
+    whenDialog<OKDialog>([&run](OKDialog *d) {
+        run.message = d->HeaderText->text();
+        d->OKButton->click();
+    });
+    QTest::mouseClick(window->PrintButton, Qt::LeftButton);
+    return run;
+}
+
+// The text of a PDF file, every run of blanks made one blank (the layout of
+// a proportional font comes back with blanks of its own).
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).replace(QRegularExpression(QStringLiteral(" +")),
+                                                                QStringLiteral(" "));
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    p.waitForFinished(30000);
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(QString::fromUtf8(p.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The text of each page (pdftotext ends every page with a form feed).
+QStringList pageTexts(const QString &pdf)
+{
+    QStringList pages = pdfText(pdf).split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+class PrintWindowTest : public ::testing::Test
+{
+protected:
+    void openDatabase(const std::vector<SentenceRow> &rows)
+    {
+        const QString path = dir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
+        createSentenceDb(path, rows);
+        application.pSentenceDB = std::make_unique<SentenceDatabase>();
+        application.pSentenceDB->setDatabaseFile(path);
+        ASSERT_TRUE(application.pSentenceDB->Connect());
+    }
+
+    PrintSentencesWindow *openWindow(bool useDu = false)
+    {
+        showPrintSentencesWindow(useDu);
+        return existingInstance<PrintSentencesWindow>();
+    }
+
+    void TearDown() override
+    {
+        if (PrintSentencesWindow *w = existingInstance<PrintSentencesWindow>())
+            w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString pdf(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir dir;
+    TempConfigHome home;
+    App application;
+};
+
+const std::vector<SentenceRow> kRows = {
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P\rQ\rR"),
+        QStringLiteral("Du P\rDu Q")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 0, 1, 2, 8, QStringLiteral("Null")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 5, 1, 2, 9, QStringLiteral("Fünf")),
+    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 6, 1, 2, 6, QStringLiteral("Sechs")),
+    printRow("Sozialverhalten", "Umgang", "Mitschüler", 1, 3, 4, 120, QStringLiteral("A\rB\rC\rD\rE\rF\rG\rH\rI\rJ")),
+    printRow("Lernen", "Lesen", "Tempo", 3, 1, 10, 40, QStringLiteral("Nur Stufe drei")),
+    printRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 41, QStringLiteral("Klasse null")),
+};
+
+} // namespace
+
+TEST_F(PrintWindowTest, ListsTheCategoriesWithTheirClassRanges)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Satzlistendruck"));
+    EXPECT_TRUE(w->isModal());
+    Listbox *list = w->CatListBox;
+    // One row per sentence of the sections 0 and 1: "Mitarbeit" comes twice.
+    ASSERT_EQ(list->ListCount(), 3);
+    EXPECT_EQ(list->Cell(0, 0), QStringLiteral("1"));
+    EXPECT_EQ(list->Cell(0, 1), QStringLiteral("2"));
+    EXPECT_EQ(list->Cell(0, 2), QStringLiteral("Arbeitsverhalten"));
+    EXPECT_EQ(list->Cell(0, 3), QStringLiteral("Fleiß : Mitarbeit"));
+    EXPECT_EQ(list->Cell(1, 3), QStringLiteral("Fleiß : Mitarbeit"));
+    EXPECT_EQ(list->Cell(2, 0), QStringLiteral("3"));
+    EXPECT_EQ(list->Cell(2, 1), QStringLiteral("4"));
+    EXPECT_EQ(list->Cell(2, 2), QStringLiteral("Sozialverhalten"));
+    EXPECT_EQ(list->Cell(2, 3), QStringLiteral("Umgang : Mitschüler"));
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Klasse von"));
+    EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("Bereich"));
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_FALSE(w->PrintProgressBar->isVisible());
+    EXPECT_FALSE(w->PrintContainerField->isVisible());
+}
+
+TEST_F(PrintWindowTest, RowsAlternateTheirColours)
+{
+    std::vector<SentenceRow> rows;
+    for (int i = 1; i <= 3; ++i)
+        rows.push_back(printRow("S", "K", "U", 1, 1, 2, i, QStringLiteral("x")));
+    openDatabase(rows);
+    PrintSentencesWindow *w = openWindow();
+    Listbox *list = w->CatListBox;
+    ASSERT_EQ(list->ListCount(), 3);
+    const QImage shot = list->viewport()->grab().toImage();
+    const QColor expected[] = {QColor(250, 250, 230), QColor(230, 250, 230), QColor(250, 250, 230)};
+    for (int r = 0; r < 3; ++r) {
+        // A point in the empty right part of the last column.
+        const QRect cell = list->visualRect(list->model()->index(r, 3));
+        const QPoint at(cell.right() - 3, cell.center().y());
+        EXPECT_EQ(shot.pixelColor(at * shot.devicePixelRatio()).rgb(), expected[r].rgb()) << "row " << r;
+    }
+}
+
+TEST_F(PrintWindowTest, AllAndNothingSelectEveryRowOrNone)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    EXPECT_EQ(w->CatListBox->selectedItems().size(), 3);
+    QTest::mouseClick(w->PushButton1, Qt::LeftButton);
+    EXPECT_TRUE(w->CatListBox->selectedItems().isEmpty());
+}
+
+TEST_F(PrintWindowTest, AnEmptyListPrintsNoPage)
+{
+    openDatabase({printRow("S", "K", "U", 3, 1, 2, 1, QStringLiteral("x"))});
+    PrintSentencesWindow *w = openWindow();
+    EXPECT_EQ(w->CatListBox->ListCount(), 0);
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    QTest::mouseClick(w->PushButton1, Qt::LeftButton);
+
+    const PrintRun run = printThroughDialogs(w, pdf("empty.pdf"));
+    EXPECT_TRUE(run.sawPageSetup);
+    EXPECT_TRUE(run.sawPrintDialog);
+    EXPECT_TRUE(run.message.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf("empty.pdf")));
+    EXPECT_TRUE(w->PrintButton->isVisible());
+}
+
+TEST_F(PrintWindowTest, WithoutSelectionTheTitleBlockAlonePrintsOnOnePage)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    const PrintRun run = printThroughDialogs(w, pdf("title.pdf"));
+    EXPECT_TRUE(run.sawPageSetup);
+    EXPECT_TRUE(run.sawPrintDialog);
+    EXPECT_TRUE(run.buttonsHiddenWhilePrinting);
+    EXPECT_TRUE(run.message.isEmpty()) << run.message.toStdString();
+
+    ASSERT_TRUE(QFile::exists(pdf("title.pdf")));
+    EXPECT_EQ(pdfPages(pdf("title.pdf")), 1);
+    const QString text = pdfText(pdf("title.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Velmora 9"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Kelmarin Software")));
+    EXPECT_TRUE(text.contains(QStringLiteral("SATZLISTENDRUCK Velmora")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Datum: ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Klasse:")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Seite 2")));
+
+    // The window stays open with its buttons back.
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->PrintButton->isVisible());
+    EXPECT_TRUE(w->CancelButton->isVisible());
+    EXPECT_FALSE(w->PrintProgressBar->isVisible());
+}
+
+TEST_F(PrintWindowTest, CancelledDialogsPrintNothing)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+
+    PrintRun run = printThroughDialogs(w, pdf("a.pdf"), Answer::Cancel);
+    EXPECT_TRUE(run.sawPageSetup);
+    EXPECT_FALSE(run.sawPrintDialog);
+    run = printThroughDialogs(w, pdf("b.pdf"), Answer::Accept, Answer::Cancel);
+    EXPECT_TRUE(run.sawPrintDialog);
+    EXPECT_TRUE(run.message.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf("a.pdf")));
+    EXPECT_FALSE(QFile::exists(pdf("b.pdf")));
+    EXPECT_TRUE(w->PrintButton->isVisible());
+    EXPECT_EQ(w->CatListBox->selectedItems().size(), 3);
+}
+
+TEST_F(PrintWindowTest, CancelClosesTheWindowAndANewOneStartsWithTheSieForm)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow(true);
+    EXPECT_TRUE(w->pUseDuSentences);
+    QTest::mouseClick(w->CancelButton, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(existingInstance<PrintSentencesWindow>(), nullptr);
+    EXPECT_FALSE(PrintSentencesWindow::instance()->pUseDuSentences);
+}
+
+// The sections come from App::GetSentences2Category with numbers.
+
+TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    w->CatListBox->topLevelItem(0)->setSelected(true);
+    const PrintRun run = printThroughDialogs(w, pdf("sections.pdf"));
+    EXPECT_TRUE(run.message.isEmpty());
+
+    const QString container = w->PrintContainerField->toPlainText();
+    EXPECT_TRUE(container.startsWith(QStringLiteral("SATZLISTENDRUCK Velmora\nDatum: ")));
+    EXPECT_TRUE(container.endsWith(QStringLiteral("Klasse: 1-2  Arbeitsverhalten : Fleiß : Mitarbeit\n"
+                                                  "Stufe: 0\n8-1  Null\n\n\n"
+                                                  "Klasse: 1-2  Arbeitsverhalten : Fleiß : Mitarbeit\n"
+                                                  "Stufe: 1\n7-1  P\n7-2  Q\n7-3  R\n\n\n"
+                                                  "Klasse: 1-2  Arbeitsverhalten : Fleiß : Mitarbeit\n"
+                                                  "Stufe: 5\n9-1  Fünf\n\n\n")))
+        << container.toStdString();
+    EXPECT_FALSE(container.contains(QStringLiteral("Sechs"))) << "sections above 5 are never printed";
+
+    const QString text = pdfText(pdf("sections.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("SATZLISTENDRUCK Velmora")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Klasse: 1-2 Arbeitsverhalten : Fleiß : Mitarbeit")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Stufe: 0")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Stufe: 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("7-1 P")));
+    EXPECT_TRUE(text.contains(QStringLiteral("7-3 R")));
+    EXPECT_TRUE(text.contains(QStringLiteral("9-1 Fünf")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Umgang")));
+    EXPECT_EQ(pdfPages(pdf("sections.pdf")), 1);
+}
+
+TEST_F(PrintWindowTest, TheDuFormPrintsTheDuVariants)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow(true);
+    w->CatListBox->topLevelItem(0)->setSelected(true);
+    printThroughDialogs(w, pdf("du.pdf"));
+    const QString text = pdfText(pdf("du.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("7-2 Du Q"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Null"))) << "rows without a Du form print nothing";
+}
+
+TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
+{
+    // Enough sections to fill more than one page and less than two.
+    std::vector<SentenceRow> rows;
+    for (int i = 0; i < 12; ++i) {
+        const QByteArray area = QStringLiteral("Bereich %1").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
+        rows.push_back(printRow("Lernen", "Lesen", area.constData(), 1, 1, 4, 200 + i,
+                                QStringLiteral("Erster Satz\rZweiter Satz\rDritter Satz")));
+    }
+    rows.push_back(printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P")));
+    openDatabase(rows);
+    PrintSentencesWindow *w = openWindow();
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    printThroughDialogs(w, pdf("long.pdf"));
+
+    const QStringList pages = pageTexts(pdf("long.pdf"));
+    ASSERT_EQ(pdfPages(pdf("long.pdf")), 2);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Seite 1")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Seite 2")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Velmora 9")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("211-3 Dritter Satz")));
+    EXPECT_EQ(w->PrintProgressBar->maximum(), 0);
+}
+
+// The page printer alone, on a PDF printer set up without dialogs.
+
+class PagePrinterTest : public ::testing::Test
+{
+protected:
+    void setUpPrinter(QPrinter &printer, const QString &file)
+    {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setOutputFileName(dir.filePath(file));
+    }
+
+    static QString lines(int count)
+    {
+        QStringList l;
+        for (int i = 1; i <= count; ++i)
+            l << QStringLiteral("Zeile %1").arg(i);
+        return l.join(u'\n') + QStringLiteral("\n\n");
+    }
+
+    QFont textFont() const
+    {
+        QFont f = QApplication::font();
+        f.setPointSize(11);
+        return f;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(PagePrinterTest, ATextThatFillsItsLastPageEndsThere)
+{
+    QPrinter probe(QPrinter::HighResolution);
+    setUpPrinter(probe, QStringLiteral("probe.pdf"));
+    // The most lines that still fit on one page.
+    int onePage = 1;
+    while (SentencePages::pageCount(probe, lines(onePage + 1), textFont()) == 1)
+        ++onePage;
+    ASSERT_GT(onePage, 10);
+    EXPECT_EQ(SentencePages::pageCount(probe, lines(2 * onePage), textFont()), 2);
+
+    QPrinter full(QPrinter::HighResolution);
+    setUpPrinter(full, QStringLiteral("full.pdf"));
+    EXPECT_EQ(SentencePages::print(full, lines(onePage), textFont()), 1);
+    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("full.pdf"))), 1);
+    const QString one = pdfText(dir.filePath(QStringLiteral("full.pdf")));
+    EXPECT_TRUE(one.contains(QStringLiteral("Zeile %1").arg(onePage)));
+    EXPECT_FALSE(one.contains(QStringLiteral("Seite 2")));
+
+    QPrinter two(QPrinter::HighResolution);
+    setUpPrinter(two, QStringLiteral("two.pdf"));
+    EXPECT_EQ(SentencePages::print(two, lines(2 * onePage), textFont()), 2);
+    const QStringList pages = pageTexts(dir.filePath(QStringLiteral("two.pdf")));
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Seite 1")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Zeile %1\n").arg(onePage)));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Zeile %1\n").arg(onePage + 1)));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Zeile %1\n").arg(2 * onePage)));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Seite 2")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Velmora 9")));
+}
+
+TEST_F(PagePrinterTest, NothingToDrawOnGivesMinusOne)
+{
+    QPrinter nowhere(QPrinter::HighResolution);
+    nowhere.setOutputFormat(QPrinter::PdfFormat);
+    nowhere.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
+    EXPECT_EQ(SentencePages::print(nowhere, lines(3), textFont()), -1);
+    EXPECT_EQ(SentencePages::print(nowhere, QString(), textFont()), 0);
+
+    // A paper smaller than the margins has no room for the text.
+    QPrinter tiny(QPrinter::HighResolution);
+    setUpPrinter(tiny, QStringLiteral("tiny.pdf"));
+    tiny.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+    EXPECT_EQ(SentencePages::pageCount(tiny, lines(3), textFont()), 0);
+    EXPECT_EQ(SentencePages::print(tiny, lines(3), textFont()), -1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tiny.pdf"))));
+}

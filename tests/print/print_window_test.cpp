@@ -29,6 +29,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 // Runs action once a modal dialog of class D is in front.
@@ -36,14 +38,14 @@ template <class D>
 void whenDialog(std::function<void(D *)> action)
 {
     auto *timer = new QTimer(qApp);
-    auto *waited = new int(0);
+    // Owned by the connection: freed with the timer also when no dialog came before the end.
+    auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
         auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
         if (!dialog && ++*waited < 500)
             return;
         timer->stop();
         timer->deleteLater();
-        delete waited;
         if (dialog)
             action(dialog);
     });

@@ -1,9 +1,16 @@
 #include "Controls.h"
 
+#include <QCursor>
+#include <QDrag>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QPointer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -162,6 +169,33 @@ void Listbox::resizeEvent(QResizeEvent *event)
         applyColumnWidths();
 }
 
+void Listbox::keyPressEvent(QKeyEvent *event)
+{
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString key = isReturn ? QStringLiteral("\r") : event->text();
+    if (m_keyDown && !key.isEmpty() && m_keyDown(key))
+        return;
+    QTreeWidget::keyPressEvent(event);
+}
+
+void Listbox::startDrag(Qt::DropActions supportedActions)
+{
+    if (!m_dragRow) {
+        QTreeWidget::startDrag(supportedActions);
+        return;
+    }
+    const QModelIndex index = currentIndex();
+    if (!index.isValid())
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(new QMimeData);
+    if (!m_dragRow(*drag, index.row())) {
+        delete drag;
+        return;
+    }
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
 void Listbox::setColumnAlignment(int column, Qt::Alignment alignment)
 {
     if (column < 0)
@@ -257,6 +291,30 @@ BevelButton::BevelButton(QWidget *parent)
 {
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(this, &QToolButton::clicked, this, &BevelButton::action);
+}
+
+void BevelButton::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_mouseDown || event->button() != Qt::LeftButton) {
+        QToolButton::mousePressEvent(event);
+        return;
+    }
+    const QPointer<BevelButton> self(this);
+    const QPoint at = event->position().toPoint();
+    const bool dragged = m_mouseDown(at.x(), at.y());
+    if (!self)
+        return;
+    if (dragged) {
+        // The drag has ended with the release; it goes to the mouse-up handler.
+        const QPoint released = mapFromGlobal(QCursor::pos());
+        if (m_mouseUp)
+            m_mouseUp(released.x(), released.y());
+        return;
+    }
+    if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton))
+        QToolButton::mousePressEvent(event); // the release raises action
+    else
+        emit action(); // released already while the press was handled
 }
 
 void BevelButton::setIconPicture(const QPixmap &picture)

@@ -10,6 +10,7 @@
 #include <functional>
 
 class Listbox;
+class QDrag;
 
 // Draws the list's cells: the owner's background painter first, then the
 // text; opens a one-line editor for cells of editable columns and reports
@@ -67,6 +68,15 @@ public:
     void setCellBackgroundPaint(CellBackgroundPainter painter) { m_backgroundPainter = std::move(painter); }
     const CellBackgroundPainter &cellBackgroundPainter() const { return m_backgroundPainter; }
 
+    // Sees each typed key first; true consumes it.
+    using KeyDownHandler = std::function<bool(const QString &key)>;
+    void setKeyDownHandler(KeyDownHandler handler) { m_keyDown = std::move(handler); }
+    // A row dragged out of the list: the handler fills the drag (its mime
+    // data is there already, empty) and returns whether the drag may go.
+    // Without a handler the list moves its rows within itself.
+    using DragRowHandler = std::function<bool(QDrag &drag, int row)>;
+    void setDragRowHandler(DragRowHandler handler) { m_dragRow = std::move(handler); }
+
 signals:
     void change();
     void doubleClick();
@@ -82,6 +92,8 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event = nullptr) const override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     friend class ListboxDelegate;
@@ -94,6 +106,8 @@ private:
     QStringList m_columnWidths;
     QList<Qt::Alignment> m_alignments;
     CellBackgroundPainter m_backgroundPainter;
+    KeyDownHandler m_keyDown;
+    DragRowHandler m_dragRow;
     QPair<int, int> m_editedCell{-1, -1};
 };
 
@@ -129,9 +143,26 @@ public:
     explicit BevelButton(QWidget *parent = nullptr);
     void setCaption(const QString &caption) { setText(caption); }
     void setIconPicture(const QPixmap &picture);
+    // The pressed look.
+    bool Value() const { return isDown(); }
+    void setValue(bool pressed) { setDown(pressed); }
+
+    // A press seen first (x, y relative to the button): true when the press
+    // became a drag, which then ends in the mouse-up handler; false lets it
+    // go on as a click that raises action on release.
+    using MouseHandler = std::function<bool(int x, int y)>;
+    void setMouseDownHandler(MouseHandler handler) { m_mouseDown = std::move(handler); }
+    void setMouseUpHandler(MouseHandler handler) { m_mouseUp = std::move(handler); }
 
 signals:
     void action();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    MouseHandler m_mouseDown;
+    MouseHandler m_mouseUp;
 };
 
 // A pair of little arrows that step a value up and down.

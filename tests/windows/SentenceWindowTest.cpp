@@ -461,6 +461,8 @@ TEST_F(SentenceWindowTest, TextFieldsSelectAllThemselvesAndKeepTheirLengthLimits
     QTest::keyClicks(w->CatNoEditField, QStringLiteral("1234"));
     EXPECT_EQ(w->CatNoEditField->Text(), QStringLiteral("123"));
     EXPECT_EQ(w->getCatNo(), 123);
+    // Without a sentence number nothing is looked up while the variant is typed.
+    w->CatNoEditField->setText(QString());
     w->SubNoEditField->setFocus();
     QTest::keyClicks(w->SubNoEditField, QStringLiteral("456"));
     EXPECT_EQ(w->SubNoEditField->Text(), QStringLiteral("45"));

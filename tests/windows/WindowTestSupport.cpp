@@ -31,9 +31,10 @@ SentenceWindow *WindowFixture::openExisting(const QString &path, int lastClass)
     return openWindow(lastClass, false);
 }
 
-SentenceWindow *WindowFixture::open(const std::vector<SentenceRow> &rows, int lastClass, bool useDu)
+SentenceWindow *WindowFixture::open(const std::vector<SentenceRow> &rows, int lastClass, bool useDu,
+                                    const std::vector<StdPhraseRow> &stdRows)
 {
-    createSentenceDb(m_dbPath, rows);
+    createSentenceDb(m_dbPath, rows, stdRows);
     return openWindow(lastClass, useDu);
 }
 

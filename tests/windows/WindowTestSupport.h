@@ -20,7 +20,8 @@ public:
 
     // Makes the database from rows, sets the stored class and Du-form
     // switch, and opens the main window the way start-up does.
-    SentenceWindow *open(const std::vector<SentenceRow> &rows, int lastClass = 1, bool useDu = false);
+    SentenceWindow *open(const std::vector<SentenceRow> &rows, int lastClass = 1, bool useDu = false,
+                         const std::vector<StdPhraseRow> &stdRows = {});
     // Opens the window on an existing database file (a copy of it, so that nothing changes the original).
     SentenceWindow *openExisting(const QString &path, int lastClass = 1);
     QString dbPath() const { return m_dbPath; }

@@ -215,6 +215,7 @@ void SentenceWindow::createControls()
     connect(SentenceListBox, &Listbox::cellGotFocus, this, &SentenceWindow::SentenceListBox_CellGotFocus);
     connect(SentenceListBox, &Listbox::cellTextChange, this, &SentenceWindow::SentenceListBox_CellTextChange);
     connect(SentenceListBox, &Listbox::cellAction, this, &SentenceWindow::SentenceListBox_CellAction);
+    SentenceListBox->setDragRowHandler([this](QDrag &drag, int row) { return SentenceListBox_DragRow(drag, row); });
 
     // 12 to 15
     StaticText2 = label(QStringLiteral("Satznummer:"), 10);
@@ -225,11 +226,14 @@ void SentenceWindow::createControls()
     CatNoEditField->LimitText(3);
     place(CatNoEditField, 1, QRect(96, 70, 33, 22), kTopLeft);
     connect(CatNoEditField, &ExtendedEditField::textChange, this, &SentenceWindow::updateSentence2Number);
+    CatNoEditField->setKeyDownHandler([this](const QString &key) { return CatNoEditField_KeyDown(key); });
     SubNoEditField = field(false, 0);
     named(SubNoEditField, "SubNoEditField");
     SubNoEditField->LimitText(2);
     place(SubNoEditField, 1, QRect(142, 70, 33, 22), kTopLeft);
     connect(SubNoEditField, &ExtendedEditField::textChange, this, &SentenceWindow::updateSentence2Number);
+    SubNoEditField->setKeyDownHandler([this](const QString &key) { return SubNoEditField_KeyDown(key); });
+    connect(SubNoEditField, &ExtendedEditField::lostFocus, this, &SentenceWindow::SubNoEditField_LostFocus);
     SentenceEditField = field(true, 12);
     named(SentenceEditField, "SentenceEditField");
     place(SentenceEditField, 1, QRect(10, 100, 498, 176), kAll);
@@ -244,6 +248,7 @@ void SentenceWindow::createControls()
     NumListEditField = field(true, 0);
     named(NumListEditField, "NumListEditField");
     NumListEditField->setText(QStringLiteral(" "));
+    NumListEditField->setKeyDownHandler([this](const QString &key) { return NumListEditField_KeyDown(key); });
     place(NumListEditField, 2, QRect(10, 104, 498, 172), kAll);
 
     // 18 (hidden)
@@ -290,6 +295,13 @@ void SentenceWindow::createControls()
     OrientingListBox->header()->setSectionResizeMode(QHeaderView::Interactive);
     OrientingListBox->setDragDropMode(QAbstractItemView::InternalMove);
     OrientingListBox->setRequiresSelection(true);
+    OrientingListBox->setDropIndicatorShown(true);
+    OrientingListBox->setKeyDownHandler([this](const QString &key) { return OrientingListBox_KeyDown(key); });
+    OrientingListBox->setCellBackgroundPaint([this](QPainter &g, const QRect &cell, int row, int column) {
+        return OrientingListBox_CellBackgroundPaint(g, cell, row, column);
+    });
+    connect(OrientingListBox, &Listbox::cellTextChange, this, &SentenceWindow::OrientingListBox_CellTextChange);
+    connect(OrientingListBox, &Listbox::cellLostFocus, this, &SentenceWindow::OrientingListBox_CellLostFocus);
     setSmallSystemFont(OrientingListBox);
     OrientingListBox->setToolTip(
         helpLines(QStringLiteral("Kriterium (Zeile) anklicken und Beurteilungsstufe per Tastatur eintippen. "),
@@ -340,6 +352,8 @@ void SentenceWindow::createControls()
     setPointSize(TransferNumListButton, 11);
     place(TransferNumListButton, kBar, QRect(8, 289, 135, 26), kBottomLeft);
     connect(TransferNumListButton, &BevelButton::action, this, &SentenceWindow::TransferNumListButton_Action);
+    TransferNumListButton->setMouseDownHandler([this](int x, int y) { return TransferNumListButton_MouseDown(x, y); });
+    TransferNumListButton->setMouseUpHandler([this](int x, int y) { return TransferNumListButton_MouseUp(x, y); });
 
     // 29
     SentenceFromListField = field(true, 9);
@@ -356,14 +370,25 @@ void SentenceWindow::createControls()
     StdCategoriesPopupMenu = popup({}, 10);
     named(StdCategoriesPopupMenu, "StdCategoriesPopupMenu");
     place(StdCategoriesPopupMenu, 4, QRect(80, 68, 300, 22), kTopLeft);
+    connect(StdCategoriesPopupMenu, &PopupMenu::change, this, &SentenceWindow::StdCategoriesPopupMenu_Change);
     StandardSentencesListBox = listbox(10, QString());
     named(StandardSentencesListBox, "StandardSentencesListBox");
     StandardSentencesListBox->setDragEnabled(true);
     place(StandardSentencesListBox, 4, QRect(10, 112, 498, 58), kTopWide);
+    connect(StandardSentencesListBox, &Listbox::change, this, &SentenceWindow::StandardSentencesListBox_Change);
+    connect(StandardSentencesListBox, &Listbox::doubleClick, this,
+            &SentenceWindow::StandardSentencesListBox_DoubleClick);
+    StandardSentencesListBox->setDragRowHandler(
+        [this](QDrag &drag, int row) { return StandardSentencesListBox_DragRow(drag, row); });
     StandardAppendicesListBox = listbox(10, QString());
     named(StandardAppendicesListBox, "StandardAppendicesListBox");
     StandardAppendicesListBox->setDragEnabled(true);
     place(StandardAppendicesListBox, 4, QRect(10, 190, 498, 40), kTopWide);
+    connect(StandardAppendicesListBox, &Listbox::change, this, &SentenceWindow::StandardAppendicesListBox_Change);
+    connect(StandardAppendicesListBox, &Listbox::doubleClick, this,
+            &SentenceWindow::StandardAppendicesListBox_DoubleClick);
+    StandardAppendicesListBox->setDragRowHandler(
+        [this](QDrag &drag, int row) { return StandardAppendicesListBox_DragRow(drag, row); });
 
     // 34
     ActionsButton = new BevelButton(m_content);

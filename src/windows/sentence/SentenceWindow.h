@@ -10,6 +10,7 @@ class ExtendedEditField;
 class LittleArrows;
 class Listbox;
 class PopupMenu;
+class QDrag;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -142,6 +143,13 @@ public:
     void DoTransfer();
     void sentenceDoubleClick();
     void TransferNumListButton_Action();
+    bool TransferNumListButton_MouseDown(int x, int y);
+    bool TransferNumListButton_MouseUp(int x, int y);
+    bool SentenceListBox_DragRow(QDrag &drag, int row);
+    bool StandardSentencesListBox_DragRow(QDrag &drag, int row);
+    bool StandardAppendicesListBox_DragRow(QDrag &drag, int row);
+    void StandardSentencesListBox_DoubleClick();
+    void StandardAppendicesListBox_DoubleClick();
 
     // Pages "Nummerneingabe" and "Nummernliste".
     void updateSentence2Number();
@@ -149,10 +157,18 @@ public:
     int getSubNo() const;
     void LittleArrows1_Up();
     void LittleArrows1_Down();
+    bool CatNoEditField_KeyDown(const QString &key);
+    bool SubNoEditField_KeyDown(const QString &key);
+    bool NumListEditField_KeyDown(const QString &key);
+    void SubNoEditField_LostFocus();
 
     // Page "Orientierungsentwurf".
     void InitOrientingListBox();
     QString doOrientingListSentences();
+    bool OrientingListBox_KeyDown(const QString &key);
+    void OrientingListBox_CellTextChange(int row, int column);
+    void OrientingListBox_CellLostFocus(int row, int column);
+    bool OrientingListBox_CellBackgroundPaint(QPainter &g, const QRect &cell, int row, int column);
 
     // Page "Standardisierte Form".
     void InitStdCategoriesPopUp();
@@ -162,6 +178,9 @@ public:
     QString formCompleteStdSentence();
     void FillCompleteStdSentence(const QString &text);
     QString GetCompleteStdSentence() const;
+    void StdCategoriesPopupMenu_Change();
+    void StandardSentencesListBox_Change();
+    void StandardAppendicesListBox_Change();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -176,6 +195,9 @@ private:
     void place(QWidget *control, int page, const QRect &rect, Qt::Edges edges);
     void showControlsOfPage(int page);
     QString formForPupil(const QString &text) const;
+    void checkOrientingLevel(int row, int column, const QString &level);
+    // Fills drag with the row of list formed for the pupil.
+    bool dragFormedRow(QDrag &drag, const Listbox *list, int row) const;
     // Start-up is running, or the window's controls are opening: the
     // handlers that wait for the window's own content loading skip their work.
     bool startingUp() const;
@@ -185,6 +207,7 @@ private:
     QList<QPair<QWidget *, int>> m_pageControls;
     QList<QWidget *> m_hiddenControls;
     bool m_controlsOpening = false;
+    int m_orientingBuild = 0;
 };
 
 // The row the sentence list shows for a section without Du-form sentences.

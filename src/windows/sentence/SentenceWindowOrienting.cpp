@@ -1,13 +1,170 @@
-// Page "Orientierungsentwurf": a first draft of the whole report.
+// Page "Orientierungsentwurf": a first draft of the whole report, one
+// random sentence for every criterion that the user gives a level.
 #include "SentenceWindow.h"
+
+#include "WaitMessagesWindow.h"
+#include "app/App.h"
+#include "framework/Controls.h"
+#include "framework/EventLoop.h"
+#include "framework/ImplicitInstance.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "framework/TextCompare.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace {
+constexpr int kSuperColumn = 0;
+constexpr int kCriterionColumn = 1;
+constexpr int kLevelColumn = 2;
+constexpr int kFromColumn = 3;
+constexpr int kToColumn = 4;
+
+const QString &noLevel()
+{
+    static const QString text = QStringLiteral("-");
+    return text;
+}
+
+const QString &criterionSeparator()
+{
+    static const QString text = QStringLiteral(" : ");
+    return text;
+}
+
+// A level lies between the row's lowest and highest section, by text.
+bool levelInRange(const QString &level, const QString &from, const QString &to)
+{
+    return textCompare(level, from) >= 0 && textCompare(level, to) <= 0;
+}
+} // namespace
 
 void SentenceWindow::InitOrientingListBox()
 {
-    // The list of criteria with their level ranges is built here.
+    // A build started while another one waits for events replaces it.
+    const int build = ++m_orientingBuild;
+    const auto replaced = [this, build] { return build != m_orientingBuild; };
+    DoEvents(-1);
+    DoEvents(-1);
+    WaitMessagesWindow *wait = implicitInstance<WaitMessagesWindow>();
+    wait->MessageText->setText(QStringLiteral("Die Liste wird aufgebaut..."));
+    wait->show();
+    DoEvents(-1);
+    DoEvents(-1);
+    if (replaced())
+        return;
+
+    OrientingListBox->DeleteAllRows();
+    // The class and the lists as they are when the build starts.
+    const QString classLevel = getClass();
+    const QString categories = app().pVMCategories;
+    const QString superCategories = app().pVMCategoriesSuperCat;
+    const int n = CountFields(categories, EndOfLine());
+    for (int i = 1; i <= n; ++i) {
+        const QString superCategory = NthField(superCategories, EndOfLine(), i);
+        const QString line = NthField(categories, EndOfLine(), i);
+        const QString mainCategory = NthField(line, criterionSeparator(), 1);
+        const QString subCategory = NthField(line, criterionSeparator(), 2);
+        if (i % 5 == 0) {
+            DoEvents(-1);
+            if (replaced())
+                return;
+        }
+        if (!line.isEmpty()) {
+            OrientingListBox->AddRow(superCategory);
+            const int row = OrientingListBox->ListCount() - 1;
+            OrientingListBox->setCell(row, kCriterionColumn, line);
+            OrientingListBox->setCell(row, kLevelColumn, noLevel());
+            const QString sections = app().GetSubCatSections(classLevel, superCategory, mainCategory, subCategory);
+            OrientingListBox->setCell(row, kFromColumn, NthField(sections, EndOfLine(), 1));
+            OrientingListBox->setCell(row, kToColumn,
+                                      NthField(sections, EndOfLine(), CountFields(sections, EndOfLine())));
+            // Rows are moved between rows, never into one another.
+            OrientingListBox->topLevelItem(row)->setFlags(OrientingListBox->topLevelItem(row)->flags()
+                                                          & ~Qt::ItemIsDropEnabled);
+        }
+        yieldToEventLoop();
+        if (replaced())
+            return;
+    }
+    OrientingListBox->setListIndex(0);
+    OrientingListBox->setColumnAlignment(kLevelColumn, Qt::AlignCenter);
+    OrientingListBox->setColumnType(kLevelColumn, Listbox::TypeEditable);
     pOrientingListBoxNeedsUpdate = false;
+    wait->hide();
+}
+
+bool SentenceWindow::OrientingListBox_KeyDown(const QString &key)
+{
+    const int row = OrientingListBox->ListIndex();
+    if (row < 0)
+        return false;
+    if (levelInRange(key, OrientingListBox->Cell(row, kFromColumn), OrientingListBox->Cell(row, kToColumn)))
+        OrientingListBox->setCell(row, kLevelColumn, key);
+    return false;
+}
+
+// An edited level must be one character within the row's range; otherwise
+// the cell falls back to no level.
+void SentenceWindow::checkOrientingLevel(int row, int column, const QString &level)
+{
+    const bool valid = level.size() < 2
+                       && levelInRange(level, OrientingListBox->Cell(row, kFromColumn),
+                                       OrientingListBox->Cell(row, kToColumn));
+    if (valid)
+        return;
+    Beep();
+    OrientingListBox->setCell(row, column, noLevel());
+    // An open editor shows, and will store, the fallback too.
+    if (auto *editor = qobject_cast<QLineEdit *>(
+            OrientingListBox->indexWidget(OrientingListBox->model()->index(row, column))))
+        editor->setText(noLevel());
+}
+
+void SentenceWindow::OrientingListBox_CellTextChange(int row, int column)
+{
+    // While the cell is edited its text is the editor's.
+    QString level = OrientingListBox->Cell(row, column);
+    if (auto *editor = qobject_cast<QLineEdit *>(
+            OrientingListBox->indexWidget(OrientingListBox->model()->index(row, column))))
+        level = editor->text();
+    checkOrientingLevel(row, column, level);
+}
+
+void SentenceWindow::OrientingListBox_CellLostFocus(int row, int column)
+{
+    checkOrientingLevel(row, column, OrientingListBox->Cell(row, column));
+}
+
+bool SentenceWindow::OrientingListBox_CellBackgroundPaint(QPainter &g, const QRect &cell, int row, int)
+{
+    g.fillRect(cell, row % 2 == 0 ? QColor(250, 250, 230) : QColor(230, 250, 230));
+    return false;
 }
 
 QString SentenceWindow::doOrientingListSentences()
 {
-    return {};
+    const int n = OrientingListBox->ListCount();
+    if (n < 1) {
+        MsgBox(QStringLiteral("Die Liste ist leer!"));
+        return {};
+    }
+    QString result;
+    const int classLevel = ValInt(getClass());
+    for (int row = 0; row < n; ++row) {
+        const QString superCategory = OrientingListBox->Cell(row, kSuperColumn);
+        const QString criterion = OrientingListBox->Cell(row, kCriterionColumn);
+        const QString level = OrientingListBox->Cell(row, kLevelColumn);
+        if (level != noLevel()) {
+            const bool du = app().pPrefs && app().pPrefs->pUseDuSentences;
+            result += QStringLiteral(" ")
+                      + app().GetRandSentence2Category(superCategory, NthField(criterion, criterionSeparator(), 1),
+                                                       NthField(criterion, criterionSeparator(), 2), level,
+                                                       classLevel, du);
+        }
+        yieldToEventLoop();
+    }
+    return result;
 }

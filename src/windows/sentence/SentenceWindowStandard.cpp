@@ -3,16 +3,86 @@
 #include "SentenceWindow.h"
 
 #include "ExtendedEditField.h"
+#include "app/App.h"
 #include "framework/Controls.h"
+#include "framework/EventLoop.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+
+namespace {
+// Adds every line of lines as a row, empty lines too.
+void addEveryLine(Listbox *list, const QString &lines)
+{
+    const int n = CountFields(lines, EndOfLine());
+    for (int i = 1; i <= n; ++i) {
+        list->AddRow(NthField(lines, EndOfLine(), i));
+        yieldToEventLoop();
+    }
+}
+} // namespace
 
 void SentenceWindow::InitStdCategoriesPopUp()
 {
-    // The standard categories are listed here.
+    StdCategoriesPopupMenu->DeleteAllRows();
+    const QString &categories = app().pStdVMCategories;
+    const int n = CountFields(categories, EndOfLine());
+    for (int i = 1; i <= n; ++i) {
+        const QString line = NthField(categories, EndOfLine(), i);
+        if (!line.isEmpty())
+            StdCategoriesPopupMenu->AddRow(line);
+        yieldToEventLoop();
+    }
+    StdCategoriesPopupMenu->setListIndex(0);
 }
 
-void SentenceWindow::FillSentenceListBoxStd() {}
+void SentenceWindow::StdCategoriesPopupMenu_Change()
+{
+    FillSentenceListBoxStd();
+    FillCompleteStdSentence(formCompleteStdSentence());
+}
 
-void SentenceWindow::FillSentenceListBoxStdAppendix() {}
+void SentenceWindow::StandardSentencesListBox_Change()
+{
+    FillSentenceListBoxStdAppendix();
+    FillCompleteStdSentence(formCompleteStdSentence());
+}
+
+void SentenceWindow::StandardAppendicesListBox_Change()
+{
+    FillCompleteStdSentence(formCompleteStdSentence());
+}
+
+void SentenceWindow::FillSentenceListBoxStd()
+{
+    if (StdCategoriesPopupMenu->ListIndex() < 0) {
+        MsgBox(QStringLiteral("Runtime ERROR: FillStdSentenceListBox"));
+        return;
+    }
+    const QString phrases = app().GetSentences2CategoryStd(getCategoryStd());
+    // A category without phrases keeps the list as it was.
+    if (phrases.isEmpty())
+        return;
+    StandardSentencesListBox->DeleteAllRows();
+    addEveryLine(StandardSentencesListBox, phrases);
+    StandardSentencesListBox->setListIndex(0);
+}
+
+void SentenceWindow::FillSentenceListBoxStdAppendix()
+{
+    if (StdCategoriesPopupMenu->ListIndex() < 0) {
+        MsgBox(QStringLiteral("Runtime ERROR: FillSentenceListBoxStdAppendix"));
+        return;
+    }
+    // Phrases are numbered from 1 in their list order.
+    const QString appendices =
+        app().GetAppendices2StdSentences(getCategoryStd(), StandardSentencesListBox->ListIndex() + 1);
+    StandardAppendicesListBox->DeleteAllRows();
+    if (appendices.isEmpty())
+        return;
+    addEveryLine(StandardAppendicesListBox, appendices);
+    // The appendix is optional: none is chosen until the user picks one.
+    StandardAppendicesListBox->setListIndex(-1);
+}
 
 QString SentenceWindow::getCategoryStd() const
 {
@@ -22,7 +92,20 @@ QString SentenceWindow::getCategoryStd() const
 
 QString SentenceWindow::formCompleteStdSentence()
 {
-    return {};
+    QString r;
+    const int phraseRow = StandardSentencesListBox->ListIndex();
+    if (phraseRow >= 0) {
+        const QString phrase = StandardSentencesListBox->List(phraseRow);
+        const int appendixRow = StandardAppendicesListBox->ListIndex();
+        const QString appendix = appendixRow >= 0 ? StandardAppendicesListBox->List(appendixRow) : QString();
+        if (phrase.isEmpty())
+            r.clear();
+        else if (appendix.isEmpty())
+            r = phrase + QStringLiteral(".");
+        else
+            r = phrase + QStringLiteral(", ") + appendix;
+    }
+    return formForPupil(r);
 }
 
 void SentenceWindow::FillCompleteStdSentence(const QString &text)

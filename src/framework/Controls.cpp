@@ -301,9 +301,12 @@ void BevelButton::mousePressEvent(QMouseEvent *event)
     }
     const QPointer<BevelButton> self(this);
     const QPoint at = event->position().toPoint();
+    m_handlingPress = true;
+    m_releasedDuringPress = false;
     const bool dragged = m_mouseDown(at.x(), at.y());
     if (!self)
         return;
+    m_handlingPress = false;
     if (dragged) {
         // The drag has ended with the release; it goes to the mouse-up handler.
         const QPoint released = mapFromGlobal(QCursor::pos());
@@ -311,10 +314,21 @@ void BevelButton::mousePressEvent(QMouseEvent *event)
             m_mouseUp(released.x(), released.y());
         return;
     }
-    if (QGuiApplication::mouseButtons().testFlag(Qt::LeftButton))
-        QToolButton::mousePressEvent(event); // the release raises action
-    else
+    if (m_releasedDuringPress || !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton))
         emit action(); // released already while the press was handled
+    else
+        QToolButton::mousePressEvent(event); // the release raises action
+}
+
+void BevelButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A release while the press handler still runs belongs to that press:
+    // the pressed look set there must not make it a second click.
+    if (m_handlingPress) {
+        m_releasedDuringPress = true;
+        return;
+    }
+    QToolButton::mouseReleaseEvent(event);
 }
 
 void BevelButton::setIconPicture(const QPixmap &picture)

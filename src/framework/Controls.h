@@ -159,10 +159,13 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     MouseHandler m_mouseDown;
     MouseHandler m_mouseUp;
+    bool m_handlingPress = false;
+    bool m_releasedDuringPress = false;
 };
 
 // A pair of little arrows that step a value up and down.

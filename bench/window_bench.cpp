@@ -9,12 +9,15 @@
 #include "framework/ImplicitInstance.h"
 #include "store/SentenceImporter.h"
 #include "CollectionGenerator.h"
+#include "framework/Controls.h"
+#include "windows/sentence/ExtendedEditField.h"
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -114,6 +117,76 @@ void BM_ClassChange_Sample(benchmark::State &state) { classChange(state, g_sampl
 void BM_ClassChangeQueriesOnly_Sample(benchmark::State &state) { classChangeQueries(state, g_sampleDb); }
 void BM_ClassChange_50000Rows(benchmark::State &state) { classChange(state, g_largeDb); }
 void BM_ClassChangeQueriesOnly_50000Rows(benchmark::State &state) { classChangeQueries(state, g_largeDb); }
+
+// The class level with the most criteria, the largest orienting list.
+int largestClass(App &a)
+{
+    int best = 1;
+    int bestRows = -1;
+    for (int c = 1; c <= 10; ++c) {
+        a.GetCategories(QString::number(c));
+        const int rows = int(a.pVMCategories.split(u'\n', Qt::SkipEmptyParts).size());
+        if (rows > bestRows) {
+            bestRows = rows;
+            best = c;
+        }
+    }
+    return best;
+}
+
+// The whole build of the orienting list, one section query per row, wait window included.
+void orientingListBuild(benchmark::State &state, const QString &path)
+{
+    App application;
+    if (!openDb(state, application, path))
+        return;
+    application.pPrefs->SetLastClass(1);
+    application.pIsStartingUp = true;
+    auto *window = implicitInstance<SentenceWindow>();
+    application.pIsStartingUp = false;
+    const int classLevel = largestClass(application);
+    window->ClassesPopupMenu->setListIndex(classLevel - 1);
+    for (auto _ : state)
+        window->InitOrientingListBox();
+    state.counters["class"] = classLevel;
+    state.counters["rows"] = window->OrientingListBox->ListCount();
+    delete window;
+}
+
+// The transfer text of "Nummernliste" for 100 addresses: expanded and formed.
+void numberListTransferText(benchmark::State &state, const QString &path)
+{
+    App application;
+    if (!openDb(state, application, path))
+        return;
+    application.pPrefs->SetLastClass(1);
+    application.pIsStartingUp = true;
+    auto *window = implicitInstance<SentenceWindow>();
+    application.pIsStartingUp = false;
+    QStringList addresses;
+    if (auto rs = application.pSentenceDB->SQLSelect(
+            QStringLiteral("SELECT Nr FROM Saetze WHERE Startklasse <= 1 AND Endklasse >= 1 ORDER BY Nr LIMIT 100"))) {
+        for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext())
+            addresses << rs->Field(QStringLiteral("Nr")) + QStringLiteral("-1");
+    }
+    window->TabPanel1->setCurrentIndex(2);
+    window->NumListEditField->setText(addresses.join(QStringLiteral(", ")));
+    qsizetype length = 0;
+    for (auto _ : state)
+        length = window->GetTransferSentence().size();
+    state.counters["items"] = double(addresses.size());
+    state.counters["chars"] = double(length);
+    delete window;
+}
+
+void BM_OrientingListBuild_LargestClass_50000Rows(benchmark::State &state) { orientingListBuild(state, g_largeDb); }
+void BM_NumberListTransferText_100Items_50000Rows(benchmark::State &state)
+{
+    numberListTransferText(state, g_largeDb);
+}
+
+BENCHMARK(BM_OrientingListBuild_LargestClass_50000Rows)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_NumberListTransferText_100Items_50000Rows)->Unit(benchmark::kMillisecond);
 
 BENCHMARK(BM_ClassChange_Sample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClassChangeQueriesOnly_Sample)->Unit(benchmark::kMillisecond);

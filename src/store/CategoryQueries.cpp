@@ -51,6 +51,12 @@ QString categoriesSql(const QString &classLevel)
            + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
 }
 
+QString sectionRangesSql(const QString &classLevel)
+{
+    return QStringLiteral("SELECT DISTINCT Oberkategorie, Kategorie, Subkategorie, Note FROM Saetze WHERE ")
+           + classRange(classLevel) + QStringLiteral(" ORDER BY Note");
+}
+
 QString stdCategoriesSql()
 {
     return QStringLiteral("SELECT DISTINCT Kategorie FROM Standardsaetze ORDER BY Kategorie");
@@ -106,6 +112,27 @@ CategoryLists categories(Database &db, const QString &classLevel)
         yieldToEventLoop();
     }
     return lists;
+}
+
+QMap<QStringList, SectionRange> sectionRanges(Database &db, const QString &classLevel)
+{
+    QMap<QStringList, SectionRange> ranges;
+    const auto rs = db.SQLSelect(sectionRangesSql(classLevel));
+    if (!rs)
+        return ranges;
+    for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {
+        const QStringList key{rs->Field(QStringLiteral("Oberkategorie")), rs->Field(QStringLiteral("Kategorie")),
+                              rs->Field(QStringLiteral("Subkategorie"))};
+        const QString section = rs->Field(QStringLiteral("Note"));
+        // Rows come in ascending sections: the first seen is the lowest.
+        auto it = ranges.find(key);
+        if (it == ranges.end())
+            ranges.insert(key, SectionRange{section, section});
+        else
+            it->to = section;
+        yieldToEventLoop();
+    }
+    return ranges;
 }
 
 } // namespace CategoryQueries

@@ -3,7 +3,9 @@
 // function per statement, and the reading of their rows into line lists.
 // Text values go between single quotes with every quote doubled; the class
 // level text goes in bare.
+#include <QMap>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -15,6 +17,8 @@ QString subCategoriesSql(const QString &classLevel, const QString &superCategory
 QString sectionsSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
                     const QString &subCategory);
 QString categoriesSql(const QString &classLevel);
+// Every section of every sub-category of the class level, in one pass.
+QString sectionRangesSql(const QString &classLevel);
 QString stdCategoriesSql();
 QString stdSentencesSql(const QString &category);
 QString stdAppendicesSql(const QString &category, int phraseNumber);
@@ -29,5 +33,15 @@ struct CategoryLists
     QString superCategories;
 };
 CategoryLists categories(Database &db, const QString &classLevel);
+
+// The lowest and highest section of each sub-category of the class level,
+// keyed by super-category, main category and sub-category: what sectionsSql
+// gives as its first and last line, for all of them with one query.
+struct SectionRange
+{
+    QString from;
+    QString to;
+};
+QMap<QStringList, SectionRange> sectionRanges(Database &db, const QString &classLevel);
 
 } // namespace CategoryQueries

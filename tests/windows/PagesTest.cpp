@@ -525,3 +525,30 @@ TEST_F(PagesTest, ARowDraggedOutCarriesItsFormedText)
 }
 
 } // namespace
+
+namespace {
+// The ranges read in one pass are those the per-criterion query gives.
+TEST(OrientingRanges, MatchTheSectionsOfEachCriterionOnTheSampleDatabase)
+{
+    const QString sample = sampleDatabase();
+    if (sample.isEmpty())
+        GTEST_SKIP() << "the build made no sample database";
+    for (int classLevel : {1, 5, 10}) {
+        WindowFixture fixture;
+        SentenceWindow *w = fixture.openExisting(sample, classLevel);
+        ASSERT_NE(w, nullptr);
+        w->TabPanel1->setCurrentIndex(3);
+        const int n = w->OrientingListBox->ListCount();
+        EXPECT_GT(n, 0) << classLevel;
+        for (int r = 0; r < n; ++r) {
+            const QString criterion = w->OrientingListBox->Cell(r, 1);
+            const QString sections = app().GetSubCatSections(
+                QString::number(classLevel), w->OrientingListBox->Cell(r, 0), criterion.section(QStringLiteral(" : "), 0, 0),
+                criterion.section(QStringLiteral(" : "), 1, 1));
+            const QStringList lines = sections.split(u'\n');
+            EXPECT_EQ(w->OrientingListBox->Cell(r, 3), lines.first()) << criterion.toStdString();
+            EXPECT_EQ(w->OrientingListBox->Cell(r, 4), lines.last()) << criterion.toStdString();
+        }
+    }
+}
+} // namespace

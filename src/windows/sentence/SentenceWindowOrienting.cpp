@@ -10,6 +10,7 @@
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "framework/TextCompare.h"
+#include "store/CategoryQueries.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,10 @@ void SentenceWindow::InitOrientingListBox()
     const QString classLevel = getClass();
     const QString categories = app().pVMCategories;
     const QString superCategories = app().pVMCategoriesSuperCat;
+    // One pass over the store for the ranges of all rows: a query per row
+    // costs seconds on a large collection.
+    const auto ranges = app().pSentenceDB ? CategoryQueries::sectionRanges(*app().pSentenceDB, classLevel)
+                                          : QMap<QStringList, CategoryQueries::SectionRange>();
     const int n = CountFields(categories, EndOfLine());
     for (int i = 1; i <= n; ++i) {
         const QString superCategory = NthField(superCategories, EndOfLine(), i);
@@ -77,10 +82,9 @@ void SentenceWindow::InitOrientingListBox()
             const int row = OrientingListBox->ListCount() - 1;
             OrientingListBox->setCell(row, kCriterionColumn, line);
             OrientingListBox->setCell(row, kLevelColumn, noLevel());
-            const QString sections = app().GetSubCatSections(classLevel, superCategory, mainCategory, subCategory);
-            OrientingListBox->setCell(row, kFromColumn, NthField(sections, EndOfLine(), 1));
-            OrientingListBox->setCell(row, kToColumn,
-                                      NthField(sections, EndOfLine(), CountFields(sections, EndOfLine())));
+            const CategoryQueries::SectionRange range = ranges.value({superCategory, mainCategory, subCategory});
+            OrientingListBox->setCell(row, kFromColumn, range.from);
+            OrientingListBox->setCell(row, kToColumn, range.to);
             // Rows are moved between rows, never into one another.
             OrientingListBox->topLevelItem(row)->setFlags(OrientingListBox->topLevelItem(row)->flags()
                                                           & ~Qt::ItemIsDropEnabled);

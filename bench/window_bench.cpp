@@ -134,16 +134,26 @@ int largestClass(App &a)
     return best;
 }
 
-// The whole build of the orienting list, one section query per row, wait window included.
-void orientingListBuild(benchmark::State &state, const QString &path)
+// The main window on class 1 of path, made the way start-up makes it; null
+// (and the benchmark skipped) without the database.
+SentenceWindow *openWindow(benchmark::State &state, App &application, const QString &path)
 {
-    App application;
     if (!openDb(state, application, path))
-        return;
+        return nullptr;
     application.pPrefs->SetLastClass(1);
     application.pIsStartingUp = true;
     auto *window = implicitInstance<SentenceWindow>();
     application.pIsStartingUp = false;
+    return window;
+}
+
+// The whole build of the orienting list, one section query per row, wait window included.
+void orientingListBuild(benchmark::State &state, const QString &path)
+{
+    App application;
+    SentenceWindow *window = openWindow(state, application, path);
+    if (!window)
+        return;
     const int classLevel = largestClass(application);
     window->ClassesPopupMenu->setListIndex(classLevel - 1);
     for (auto _ : state)
@@ -157,12 +167,9 @@ void orientingListBuild(benchmark::State &state, const QString &path)
 void numberListTransferText(benchmark::State &state, const QString &path)
 {
     App application;
-    if (!openDb(state, application, path))
+    SentenceWindow *window = openWindow(state, application, path);
+    if (!window)
         return;
-    application.pPrefs->SetLastClass(1);
-    application.pIsStartingUp = true;
-    auto *window = implicitInstance<SentenceWindow>();
-    application.pIsStartingUp = false;
     QStringList addresses;
     if (auto rs = application.pSentenceDB->SQLSelect(
             QStringLiteral("SELECT Nr FROM Saetze WHERE Startklasse <= 1 AND Endklasse >= 1 ORDER BY Nr LIMIT 100"))) {

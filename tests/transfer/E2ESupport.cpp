@@ -1,8 +1,53 @@
 #include "E2ESupport.h"
 
-#include <QCoreApplication>
+#include "support/XvfbSession.h"
+
+#include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+XState g_x = XState::NotInstalled;
+const XvfbSession *g_session = nullptr;
+} // namespace
+
+XState e2eXState()
+{
+    return g_x;
+}
+
+const XvfbSession *e2eSession()
+{
+    return g_session;
+}
+
+int runTestsOnOwnDisplay(int argc, char **argv)
+{
+    std::unique_ptr<XvfbSession> session;
+    if (xvfbInstalled()) {
+        session = std::make_unique<XvfbSession>();
+        g_x = session->isRunning() ? XState::Running : XState::Failed;
+    }
+    if (g_x == XState::Running) {
+        g_session = session.get();
+        qputenv("DISPLAY", session->display().toLocal8Bit());
+        qunsetenv("WAYLAND_DISPLAY");
+    }
+    qputenv("QT_QPA_PLATFORM", g_x == XState::Running ? "xcb" : "offscreen");
+    int status = 0;
+    {
+        QApplication application(argc, argv);
+        QApplication::setQuitOnLastWindowClosed(false);
+        ::testing::InitGoogleTest(&argc, argv);
+        status = RUN_ALL_TESTS();
+    }
+    g_session = nullptr;
+    return status;
+}
 
 bool xvfbInstalled()
 {

@@ -5,8 +5,19 @@
 #include <QString>
 #include <QStringList>
 
+class XvfbSession;
+
 // How long the runs wait for a window or a text to appear.
 constexpr int kXWaitMs = 15000;
+
+// Where the runs are: no X server installed, one that failed to start, or
+// one running (the display of e2eSession()).
+enum class XState { NotInstalled, Failed, Running };
+XState e2eXState();
+const XvfbSession *e2eSession();
+// The main of an end-to-end test program: starts its own X display (before
+// the application object connects to one), then runs the tests on it.
+int runTestsOnOwnDisplay(int argc, char **argv);
 
 // Whether the X server can be had at all; without it the runs are skipped.
 bool xvfbInstalled();

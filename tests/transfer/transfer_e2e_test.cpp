@@ -23,8 +23,6 @@
 #include <memory>
 
 namespace {
-enum class XState { NotInstalled, Failed, Running };
-XState g_x = XState::NotInstalled;
 
 const char kTemplate[] = "#Er/Sie# arbeitet sorgfältig, _s Heft ist „ordentlich“.";
 const char kExpected[] = "Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.";
@@ -34,9 +32,9 @@ class TransferEndToEnd : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (g_x == XState::NotInstalled)
+        if (e2eXState() == XState::NotInstalled)
             GTEST_SKIP() << "Xvfb is not installed";
-        ASSERT_EQ(g_x, XState::Running) << "the X server did not start";
+        ASSERT_EQ(e2eXState(), XState::Running) << "the X server did not start";
         setProgramFolder(binDir());
         m_app = std::make_unique<App>();
         m_window = implicitInstance<SentenceWindow>();
@@ -174,23 +172,5 @@ TEST_F(TransferEndToEnd, EveryRouteDeliversTheFormedSentenceExactly)
 
 int main(int argc, char **argv)
 {
-    // The display must be there before the application object connects to it.
-    std::unique_ptr<XvfbSession> session;
-    if (xvfbInstalled()) {
-        session = std::make_unique<XvfbSession>();
-        g_x = session->isRunning() ? XState::Running : XState::Failed;
-    }
-    if (g_x == XState::Running) {
-        qputenv("DISPLAY", session->display().toLocal8Bit());
-        qunsetenv("WAYLAND_DISPLAY");
-    }
-    qputenv("QT_QPA_PLATFORM", g_x == XState::Running ? "xcb" : "offscreen");
-    int status = 0;
-    {
-        QApplication application(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        ::testing::InitGoogleTest(&argc, argv);
-        status = RUN_ALL_TESTS();
-    }
-    return status;
+    return runTestsOnOwnDisplay(argc, argv);
 }

@@ -25,9 +25,6 @@
 #include <memory>
 
 namespace {
-enum class XState { NotInstalled, Failed, Running };
-XState g_x = XState::NotInstalled;
-XvfbSession *g_session = nullptr;
 
 std::vector<SentenceRow> rows()
 {
@@ -49,9 +46,9 @@ class PagesEndToEnd : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (g_x == XState::NotInstalled)
+        if (e2eXState() == XState::NotInstalled)
             GTEST_SKIP() << "Xvfb is not installed";
-        ASSERT_EQ(g_x, XState::Running) << "the X server did not start";
+        ASSERT_EQ(e2eXState(), XState::Running) << "the X server did not start";
         setProgramFolder(binDir());
         m_fixture = std::make_unique<WindowFixture>();
         m_window = m_fixture->open(rows(), 1, false, stdRows());
@@ -80,7 +77,7 @@ protected:
     void xdotool(const QStringList &arguments)
     {
         QProcess tool;
-        tool.setProcessEnvironment(g_session->environment());
+        tool.setProcessEnvironment(e2eSession()->environment());
         tool.start(QStringLiteral("xdotool"), arguments);
         ASSERT_TRUE(tool.waitForStarted(5000));
         ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs));
@@ -187,7 +184,7 @@ TEST_F(PagesEndToEnd, ARowDroppedOnTheTargetArrivesFormed)
     QPoint to;
     {
         QProcess geometry;
-        geometry.setProcessEnvironment(g_session->environment());
+        geometry.setProcessEnvironment(e2eSession()->environment());
         geometry.start(QStringLiteral("xdotool"),
                        {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), target.window()});
         ASSERT_TRUE(geometry.waitForFinished(5000));
@@ -209,7 +206,7 @@ TEST_F(PagesEndToEnd, ARowDroppedOnTheTargetArrivesFormed)
 
     // The drag runs in the program's own event loop while xdotool moves the mouse.
     QProcess drag;
-    drag.setProcessEnvironment(g_session->environment());
+    drag.setProcessEnvironment(e2eSession()->environment());
     const QString script = QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.3; "
                                           "for d in 5 10 20 30 40; do xdotool mousemove_relative --sync 0 $d; "
                                           "sleep 0.1; done; "
@@ -228,24 +225,5 @@ TEST_F(PagesEndToEnd, ARowDroppedOnTheTargetArrivesFormed)
 
 int main(int argc, char **argv)
 {
-    // The display must be there before the application object connects to it.
-    std::unique_ptr<XvfbSession> session;
-    if (xvfbInstalled()) {
-        session = std::make_unique<XvfbSession>();
-        g_x = session->isRunning() ? XState::Running : XState::Failed;
-        g_session = session.get();
-    }
-    if (g_x == XState::Running) {
-        qputenv("DISPLAY", session->display().toLocal8Bit());
-        qunsetenv("WAYLAND_DISPLAY");
-    }
-    qputenv("QT_QPA_PLATFORM", g_x == XState::Running ? "xcb" : "offscreen");
-    int status = 0;
-    {
-        QApplication application(argc, argv);
-        QApplication::setQuitOnLastWindowClosed(false);
-        ::testing::InitGoogleTest(&argc, argv);
-        status = RUN_ALL_TESTS();
-    }
-    return status;
+    return runTestsOnOwnDisplay(argc, argv);
 }

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +91,20 @@ QString TargetWindow::text() const
 {
     QFile file(m_output);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool waitUntilExposed(QWidget *window)
+{
+    if (!QTest::qWaitForWindowExposed(window, 3000)) {
+        window->hide();
+        window->show();
+    }
+    return QTest::qWaitForWindowExposed(window, kXWaitMs);
+}
+
+bool bringProgramToFront(QWidget *window)
+{
+    return activateWindow(QString::number(window->winId()))
+           && QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
+                              kXWaitMs);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
 class XvfbSession;
 
 // How long the runs wait for a window or a text to appear.
@@ -27,6 +28,12 @@ QString binDir();
 bool runTool(const QString &program, const QStringList &arguments);
 // Brings window (an id) to the front and waits until it is active.
 bool activateWindow(const QString &window);
+// Waits until the program's own window is shown; a window mapped while the
+// window manager still settles may stay unexposed, so it is shown anew once.
+bool waitUntilExposed(QWidget *window);
+// Brings the program's window to the front, as when the user works in it,
+// and waits until the program is the active application.
+bool bringProgramToFront(QWidget *window);
 
 // The small editor of TargetWindow.cpp, run as application className; its
 // text is kept in outputFile.

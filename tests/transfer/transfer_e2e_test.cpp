@@ -39,13 +39,7 @@ protected:
         m_app = std::make_unique<App>();
         m_window = implicitInstance<SentenceWindow>();
         m_window->show();
-        // A window mapped while the window manager still settles may stay
-        // unexposed; showing it again maps it anew.
-        if (!QTest::qWaitForWindowExposed(m_window, 3000)) {
-            m_window->hide();
-            m_window->show();
-        }
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window, kXWaitMs));
+        ASSERT_TRUE(waitUntilExposed(m_window));
     }
     void TearDown() override
     {
@@ -57,9 +51,7 @@ protected:
     // Brings the program to the front, as when the user works in it.
     void bringProgramToFront()
     {
-        ASSERT_TRUE(activateWindow(QString::number(m_window->winId())));
-        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
-                                    kXWaitMs));
+        ASSERT_TRUE(::bringProgramToFront(m_window));
     }
     // Brings window to the front and waits until the program's capture has run.
     void switchTo(const QString &window)

@@ -53,11 +53,7 @@ protected:
         m_fixture = std::make_unique<WindowFixture>();
         m_window = m_fixture->open(rows(), 1, false, stdRows());
         ASSERT_NE(m_window, nullptr);
-        if (!QTest::qWaitForWindowExposed(m_window, 3000)) {
-            m_window->hide();
-            m_window->show();
-        }
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window, kXWaitMs));
+        ASSERT_TRUE(waitUntilExposed(m_window));
         m_window->PrenameEditField->setText(QStringLiteral("Tim"));
     }
     void TearDown() override
@@ -68,9 +64,7 @@ protected:
 
     void bringProgramToFront()
     {
-        ASSERT_TRUE(activateWindow(QString::number(m_window->winId())));
-        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
-                                    kXWaitMs));
+        ASSERT_TRUE(::bringProgramToFront(m_window));
         QTest::qWait(100);
     }
     // Runs xdotool on the display while the program keeps handling events.

@@ -94,6 +94,55 @@ protected:
         xdotool(at(centre) << QStringLiteral("click") << QStringLiteral("1"));
     }
 
+    // The centre of a window of another program, on the screen; null when unknown.
+    static QPoint windowCentre(const QString &window)
+    {
+        QProcess geometry;
+        geometry.setProcessEnvironment(e2eSession()->environment());
+        geometry.start(QStringLiteral("xdotool"),
+                       {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+        if (!geometry.waitForFinished(5000))
+            return {};
+        int x = 0, y = 0, w = 0, h = 0;
+        for (const QString &line : QString::fromLatin1(geometry.readAllStandardOutput()).split(u'\n')) {
+            const int value = line.section(u'=', 1).toInt();
+            if (line.startsWith(QStringLiteral("X=")))
+                x = value;
+            else if (line.startsWith(QStringLiteral("Y=")))
+                y = value;
+            else if (line.startsWith(QStringLiteral("WIDTH=")))
+                w = value;
+            else if (line.startsWith(QStringLiteral("HEIGHT=")))
+                h = value;
+        }
+        return w > 0 ? QPoint(x + w / 2, y + h / 2) : QPoint();
+    }
+    // Presses at from, holds, moves in steps to to and releases there; the
+    // drag runs in the program's own event loop while xdotool moves the mouse.
+    static void dragAndDrop(QProcess &drag, const QPoint &from, const QPoint &to)
+    {
+        drag.setProcessEnvironment(e2eSession()->environment());
+        const QString script = QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.4; "
+                                              "for d in 5 10 20 30 40; do xdotool mousemove_relative --sync 0 $d; "
+                                              "sleep 0.1; done; "
+                                              "xdotool mousemove --sync %3 %4; sleep 0.3; "
+                                              "xdotool mousemove_relative --sync 3 3; sleep 0.3; xdotool mouseup 1")
+                                   .arg(from.x())
+                                   .arg(from.y())
+                                   .arg(to.x())
+                                   .arg(to.y());
+        drag.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+        drag.waitForStarted(5000);
+    }
+    // Puts target beside the program's window, so that both can be seen.
+    void placeBeside(const TargetWindow &target)
+    {
+        runTool(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), target.window(),
+                                            QString::number(m_window->frameGeometry().right() + 40),
+                                            QStringLiteral("60")});
+        QTest::qWait(300);
+    }
+
     QTemporaryDir m_outputs;
     std::unique_ptr<WindowFixture> m_fixture;
     SentenceWindow *m_window = nullptr;
@@ -168,53 +217,48 @@ TEST_F(PagesEndToEnd, ARowDroppedOnTheTargetArrivesFormed)
     TargetWindow target(QStringLiteral("Ablage"), m_outputs.filePath(QStringLiteral("drop.txt")));
     ASSERT_FALSE(target.window().isEmpty());
     m_window->SexPopupMenu->setListIndex(1);
-    // The target beside the program, so that both can be seen.
-    ASSERT_TRUE(runTool(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), target.window(),
-                                                    QString::number(m_window->frameGeometry().right() + 40),
-                                                    QStringLiteral("60")}));
-    QTest::qWait(300);
+    placeBeside(target);
     bringProgramToFront();
     const QPoint from = rowCentre(m_window->SentenceListBox, 0);
-    QPoint to;
-    {
-        QProcess geometry;
-        geometry.setProcessEnvironment(e2eSession()->environment());
-        geometry.start(QStringLiteral("xdotool"),
-                       {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), target.window()});
-        ASSERT_TRUE(geometry.waitForFinished(5000));
-        int x = 0, y = 0, w = 0, h = 0;
-        for (const QString &line : QString::fromLatin1(geometry.readAllStandardOutput()).split(u'\n')) {
-            const int value = line.section(u'=', 1).toInt();
-            if (line.startsWith(QStringLiteral("X=")))
-                x = value;
-            else if (line.startsWith(QStringLiteral("Y=")))
-                y = value;
-            else if (line.startsWith(QStringLiteral("WIDTH=")))
-                w = value;
-            else if (line.startsWith(QStringLiteral("HEIGHT=")))
-                h = value;
-        }
-        ASSERT_GT(w, 0);
-        to = QPoint(x + w / 2, y + h / 2);
-    }
+    const QPoint to = windowCentre(target.window());
+    ASSERT_FALSE(to.isNull());
 
-    // The drag runs in the program's own event loop while xdotool moves the mouse.
     QProcess drag;
-    drag.setProcessEnvironment(e2eSession()->environment());
-    const QString script = QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.3; "
-                                          "for d in 5 10 20 30 40; do xdotool mousemove_relative --sync 0 $d; "
-                                          "sleep 0.1; done; "
-                                          "xdotool mousemove --sync %3 %4; sleep 0.3; "
-                                          "xdotool mousemove_relative --sync 3 3; sleep 0.3; xdotool mouseup 1")
-                               .arg(from.x())
-                               .arg(from.y())
-                               .arg(to.x())
-                               .arg(to.y());
-    drag.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
-    ASSERT_TRUE(drag.waitForStarted(5000));
+    dragAndDrop(drag, from, to);
     const QString formed = QStringLiteral("Sie zeigt „großes“ Interesse.");
     EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == formed; }, kXWaitMs)) << target.text().toStdString();
     (void)QTest::qWaitFor([&drag] { return drag.state() == QProcess::NotRunning; }, kXWaitMs);
+}
+
+TEST_F(PagesEndToEnd, HoldingTheButtonDragsTheTransferTextAndADropElsewhereTransfersNothingMore)
+{
+    // The stored target would receive any transfer the release started.
+    TargetWindow stored(QStringLiteral("Zeugnisschreiber"), m_outputs.filePath(QStringLiteral("stored.txt")));
+    TargetWindow dropTarget(QStringLiteral("Ablage"), m_outputs.filePath(QStringLiteral("drop.txt")));
+    ASSERT_FALSE(stored.window().isEmpty());
+    ASSERT_FALSE(dropTarget.window().isEmpty());
+    PreferencesClass &prefs = *app().pPrefs;
+    prefs.SetTargetProcessname(QStringLiteral("Zeugnisschreiber"));
+    prefs.SetTargetProcessCreator(QStringLiteral("Zeug"));
+    prefs.SetConnectionType(QStringLiteral("ConnectGeneric"));
+    prefs.SetLinkLocked(true);
+    placeBeside(dropTarget);
+    bringProgramToFront();
+    m_window->TabPanel1->setCurrentIndex(1);
+    m_window->CatNoEditField->setText(QStringLiteral("8"));
+    m_window->SubNoEditField->setText(QStringLiteral("1"));
+
+    const QPoint to = windowCentre(dropTarget.window());
+    ASSERT_FALSE(to.isNull());
+    QProcess drag;
+    dragAndDrop(drag, m_window->TransferNumListButton->mapToGlobal(m_window->TransferNumListButton->rect().center()),
+                to);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dropTarget.text() == QStringLiteral("Tim ist aufmerksam."); }, kXWaitMs))
+        << dropTarget.text().toStdString();
+    (void)QTest::qWaitFor([&drag] { return drag.state() == QProcess::NotRunning; }, kXWaitMs);
+    QTest::qWait(500);
+    EXPECT_EQ(stored.text(), QString());
+    EXPECT_FALSE(m_window->TransferNumListButton->Value());
 }
 
 int main(int argc, char **argv)

@@ -505,6 +505,27 @@ TEST_F(PagesTest, SentenceListTransfersTheEditedTextAndTheDoubleClickedRow)
     EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("_ hat's #selbst/selbst# geschrieben."));
 }
 
+TEST_F(PagesTest, AfterADragOnlyAReleaseOverTheButtonTransfers)
+{
+    SentenceWindow *w = open();
+    ASSERT_NE(w, nullptr);
+    w->TabPanel1->setCurrentIndex(4);
+    BevelButton *button = w->TransferNumListButton;
+    const int width = button->width();
+    const int height = button->height();
+    // Right of, below, left of and above the button: the drop has handed the text over.
+    for (const QPoint &outside : {QPoint(width + 5, 5), QPoint(5, height + 5), QPoint(-5, 5), QPoint(5, -5)}) {
+        button->setValue(true);
+        EXPECT_TRUE(w->TransferNumListButton_MouseUp(outside.x(), outside.y()));
+        EXPECT_FALSE(button->Value());
+    }
+    EXPECT_TRUE(scripts.calls().isEmpty());
+    button->setValue(true);
+    EXPECT_FALSE(w->TransferNumListButton_MouseUp(width / 2, height / 2));
+    EXPECT_FALSE(button->Value());
+    EXPECT_EQ(transferred(), QStringList{QStringLiteral("_ arbeitet fleißig.")});
+}
+
 TEST_F(PagesTest, ARowDraggedOutCarriesItsFormedText)
 {
     SentenceWindow *w = open();

@@ -43,7 +43,7 @@ struct SentenceRow
 
 // A row written the short way: categories, section, class range, number and texts.
 SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
-                        const char *sie, const char *du = "");
+                        const char *sie = "Satz", const char *du = "");
 
 struct StdPhraseRow
 {

@@ -96,3 +96,10 @@ void XvfbSession::key(const QString &keys) const
 {
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
 }
+
+bool XvfbSession::activate(const QString &window) const
+{
+    int code = -1;
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}, &code);
+    return code == 0;
+}

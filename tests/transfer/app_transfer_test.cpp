@@ -258,7 +258,6 @@ TEST_F(AppTransferTest, TheLockButtonTogglesTheStoredLock)
     BevelButton *button = window()->LockBevelButton;
     ASSERT_TRUE(button);
     EXPECT_EQ(shownPicture(button), openlock().toImage());
-    EXPECT_EQ(button->objectName(), QStringLiteral("LockBevelButton"));
     EXPECT_FALSE(button->isChecked());
     button->click();
     EXPECT_TRUE(m_app.pPrefs->GetLinkLocked());
@@ -309,13 +308,4 @@ TEST_F(AppTransferTest, ChoosingARunningApplicationAppliesTheExclusions)
     m_scripts.setReply(173, QStringLiteral("VMRb"));
     EXPECT_FALSE(m_app.chooseTargetProcessNameAndCreator(name, creator));
     EXPECT_EQ(m_app.pPrefs->GetTargetProcessName(), QString());
-}
-
-TEST(AppForming, DelegatesToForming)
-{
-    TempConfigHome home;
-    App application;
-    EXPECT_EQ(application.VM_formSentence(QStringLiteral("#Er/Sie# lobt _s Heft."), false, QStringLiteral("Max")),
-              QStringLiteral("Sie lobt Max' Heft."));
-    EXPECT_EQ(application.VM_getPart(QStringLiteral("#Er/Sie#"), true), QStringLiteral("Er"));
 }

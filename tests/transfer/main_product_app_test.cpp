@@ -6,7 +6,6 @@
 #include "support/GuiTestSupport.h"
 
 #include <QFile>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -182,21 +181,6 @@ TEST_F(MainProductRequests, WithoutTheMainProductEveryRequestReportsNotSent)
     QString part = QStringLiteral("alt");
     EXPECT_EQ(m_app.VMGetProgPart(part), -1);
     EXPECT_EQ(part, QStringLiteral("alt"));
-}
-
-TEST_F(MainProductRequests, NotRunningDialogKeepsItsOKButton)
-{
-    auto seen = std::make_shared<std::vector<ShownMessage>>();
-    QString caption;
-    whenModal([seen, &caption](QWidget *dialog) {
-        seen->push_back({dialog->objectName(), dialogText(dialog)});
-        if (auto *button = dialog->findChild<QPushButton *>(QStringLiteral("OKButton")))
-            caption = button->text();
-        clickButton(dialog, QStringLiteral("OKButton"));
-    });
-    m_app.ShowVMNotRunningDialog();
-    EXPECT_EQ(*seen, std::vector<ShownMessage>({kNotRunning}));
-    EXPECT_EQ(caption, QStringLiteral("OK"));
 }
 
 TEST_F(MainProductRequests, LaunchStartsTheItemInTheProgramFolder)

@@ -15,15 +15,6 @@ QString u8(const char *text)
 }
 } // namespace
 
-TEST(ScriptCallConvention, AnEmptyListRunsTheScriptWithoutArguments)
-{
-    RecordingScripts scripts;
-    scripts.setReply(170, QStringLiteral("Mytx"));
-    EXPECT_EQ(runScriptFunction(170, {}), QStringLiteral("Mytx"));
-    ASSERT_EQ(scripts.calls().size(), 1);
-    EXPECT_EQ(scripts.calls().at(0), (ScriptCall{170, {}}));
-}
-
 TEST(ScriptCallConvention, PassesEveryParameterInOrderAndExactly)
 {
     RecordingScripts scripts;

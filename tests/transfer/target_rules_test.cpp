@@ -61,22 +61,14 @@ TEST(RouteChoice, AsksForTheConnectionTypeOnlyForCreatorsWithARouteOfTheirOwn)
     EXPECT_EQ(asked, 0);
     chooseTransferRoute(QStringLiteral("BOBO"), connection);
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(usesClipboard(TransferRoute::PasteGeneric));
-    EXPECT_TRUE(usesClipboard(TransferRoute::PasteMSWD));
-    EXPECT_FALSE(usesClipboard(TransferRoute::InsertMSWD));
-    EXPECT_FALSE(usesClipboard(TransferRoute::InsertOther));
-    EXPECT_FALSE(usesClipboard(TransferRoute::Nothing));
 }
 
+// The capture through the scripts is tested with the application object;
+// here the rule's case-insensitive comparison.
 TEST(TargetExclusions, KeepTheMainProductThisProgramFinderAndUnnamedApplicationsOut)
 {
-    EXPECT_TRUE(isAcceptableTarget(QStringLiteral("Mytx"), QStringLiteral("Mytarget")));
-    // A failed creator query does not stop a named application.
-    EXPECT_TRUE(isAcceptableTarget(QString(), QStringLiteral("Mytarget")));
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("VMRg"), QStringLiteral("Velmora")));
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("VMRb"), QStringLiteral("vm-companion")));
+    EXPECT_TRUE(isAcceptableTarget(QString(), QStringLiteral("Mytarget"))) << "a failed creator query";
     EXPECT_FALSE(isAcceptableTarget(QStringLiteral("vmrb"), QStringLiteral("vm-companion")));
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("Find"), QStringLiteral("Finder")));
     EXPECT_FALSE(isAcceptableTarget(QStringLiteral("Find"), QStringLiteral("FINDER")));
     EXPECT_FALSE(isAcceptableTarget(QStringLiteral("Mytx"), QString()));
     EXPECT_TRUE(isAcceptableTarget(QStringLiteral("Find"), QStringLiteral("Finder2")));

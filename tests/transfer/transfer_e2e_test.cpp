@@ -1,12 +1,11 @@
 // End-to-end runs under an X server of our own: the shipped scripts, a real
 // window manager and a target application of our own.
-#include "E2ESupport.h"
-
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
 #include "support/TestSupport.h"
+#include "support/TargetWindow.h"
 #include "support/XvfbSession.h"
 #include "windows/sentence/SentenceWindow.h"
 
@@ -23,8 +22,8 @@
 #include <memory>
 
 namespace {
-enum class XState { NotInstalled, Failed, Running };
-XState g_x = XState::NotInstalled;
+// The display of the whole run, started in main before the application object.
+XvfbSession *g_x = nullptr;
 
 const char kTemplate[] = "#Er/Sie# arbeitet sorgfältig, _s Heft ist „ordentlich“.";
 const char kExpected[] = "Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.";
@@ -34,10 +33,9 @@ class TransferEndToEnd : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (g_x == XState::NotInstalled)
-            GTEST_SKIP() << "Xvfb is not installed";
-        ASSERT_EQ(g_x, XState::Running) << "the X server did not start";
-        setProgramFolder(binDir());
+        if (!g_x->isRunning())
+            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
         m_app = std::make_unique<App>();
         m_window = implicitInstance<SentenceWindow>();
         m_window->show();
@@ -59,7 +57,7 @@ protected:
     // Brings the program to the front, as when the user works in it.
     void bringProgramToFront()
     {
-        ASSERT_TRUE(activateWindow(QString::number(m_window->winId())));
+        ASSERT_TRUE(g_x->activate(QString::number(m_window->winId())));
         ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
                                     kXWaitMs));
     }
@@ -68,7 +66,7 @@ protected:
     {
         QLabel *field = m_window->TargetProcNameField;
         field->setText(QStringLiteral("?"));
-        ASSERT_TRUE(activateWindow(window));
+        ASSERT_TRUE(g_x->activate(window));
         const auto captured = [field] {
             return field->text() != QStringLiteral("?")
                    && field->text() != QStringLiteral("Zielanwendung wird gesucht....");
@@ -98,8 +96,10 @@ TEST_F(TransferEndToEnd, DeactivationTakesTheFrontWindowAsTargetButNotExcludedOn
     TargetWindow finder(QStringLiteral("Finder"), outputFile(QStringLiteral("finder.txt")));
     TargetWindow product(QStringLiteral("Velmora"), outputFile(QStringLiteral("product.txt")));
     TargetWindow unnamed(QStringLiteral("Unbenannt"), outputFile(QStringLiteral("unnamed.txt")));
-    ASSERT_TRUE(runTool(QStringLiteral("xprop"),
-                    {QStringLiteral("-id"), unnamed.window(), QStringLiteral("-remove"), QStringLiteral("WM_CLASS")}));
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), unnamed.window(), QStringLiteral("-remove"), QStringLiteral("WM_CLASS")});
+    ASSERT_TRUE(xprop.waitForFinished(kXWaitMs) && xprop.exitCode() == 0);
     for (const TargetWindow *excluded : {&itself, &finder, &product, &unnamed}) {
         bringProgramToFront();
         switchTo(excluded->window());
@@ -120,7 +120,7 @@ TEST_F(TransferEndToEnd, TheLinkLockKeepsTheTarget)
     m_window->LockBevelButton->click();
     ASSERT_TRUE(m_app->pPrefs->GetLinkLocked());
     m_window->TargetProcNameField->setText(QStringLiteral("unverändert"));
-    ASSERT_TRUE(activateWindow(other.window()));
+    ASSERT_TRUE(g_x->activate(other.window()));
     ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() != Qt::ApplicationActive; },
                                 kXWaitMs));
     QTest::qWait(500);
@@ -175,16 +175,13 @@ TEST_F(TransferEndToEnd, EveryRouteDeliversTheFormedSentenceExactly)
 int main(int argc, char **argv)
 {
     // The display must be there before the application object connects to it.
-    std::unique_ptr<XvfbSession> session;
-    if (xvfbInstalled()) {
-        session = std::make_unique<XvfbSession>();
-        g_x = session->isRunning() ? XState::Running : XState::Failed;
-    }
-    if (g_x == XState::Running) {
-        qputenv("DISPLAY", session->display().toLocal8Bit());
+    XvfbSession session;
+    g_x = &session;
+    if (session.isRunning()) {
+        qputenv("DISPLAY", session.display().toLocal8Bit());
         qunsetenv("WAYLAND_DISPLAY");
     }
-    qputenv("QT_QPA_PLATFORM", g_x == XState::Running ? "xcb" : "offscreen");
+    qputenv("QT_QPA_PLATFORM", session.isRunning() ? "xcb" : "offscreen");
     int status = 0;
     {
         QApplication application(argc, argv);

@@ -209,12 +209,3 @@ TEST_F(StartupTest, QuitClosesTheDatabaseAndWritesThePreferences)
     EXPECT_FALSE(application.pSentenceDB->isConnected());
     EXPECT_TRUE(readPrefs(m_home).contains(QStringLiteral("\nLastClass=7\n")));
 }
-
-TEST_F(StartupTest, DeactivationDuringStartUpIsIgnored)
-{
-    App application;
-    application.pAppIsStartingUp = true;
-    application.pPrefs->SetTargetProcessname(QStringLiteral("Vorher"));
-    application.Deactivate();
-    EXPECT_EQ(application.pPrefs->GetTargetProcessName(), QStringLiteral("Vorher"));
-}

@@ -1,7 +1,6 @@
 #include "framework/Database.h"
 #include "store/SentenceQueries.h"
 #include "support/TestSupport.h"
-#include "support/TestSupport.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -269,15 +268,4 @@ TEST_F(SentenceQueriesTest, NumberListExpansion)
     EXPECT_EQ(expandNumberList(m_db, QStringLiteral("12-1"), QStringLiteral("4"), false), QStringLiteral(" Eins"));
     EXPECT_EQ(expandNumberList(m_db, QStringLiteral("12-1"), cls, false),
               QStringLiteral("  ***12-1") + miss + QStringLiteral("*** "));
-}
-
-TEST_F(SentenceQueriesTest, LongNumberListIsExpandedWhole)
-{
-    QStringList items;
-    QString expected;
-    for (int i = 0; i < 100; ++i) {
-        items << QStringLiteral("7-%1").arg(i % 3 + 1);
-        expected += QStringLiteral(" ") + QString(QChar(u'P' + i % 3));
-    }
-    EXPECT_EQ(expandNumberList(m_db, items.join(u','), QStringLiteral("5"), false), expected);
 }

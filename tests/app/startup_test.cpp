@@ -34,11 +34,7 @@ protected:
     }
     void makeDb(const QString &path)
     {
-        SentenceRow row;
-        row.superCategory = QStringLiteral("Normalform");
-        row.mainCategory = QStringLiteral("A");
-        row.subCategory = QStringLiteral("B");
-        createSentenceDb(path, {row});
+        createSentenceDb(path, {sentenceRow("Normalform", "A", "B")});
     }
 
     // Runs App::Open inside the event loop, as the program does; the exit code

@@ -28,13 +28,8 @@ protected:
     void SetUp() override
     {
         setProgramFolder(m_programDir.path());
-        SentenceRow row;
-        row.superCategory = QStringLiteral("Normalform");
-        row.mainCategory = QStringLiteral("Arbeitsverhalten");
-        row.subCategory = QStringLiteral("Sorgfalt");
-        row.sentences = QStringLiteral("Sie-Form");
-        row.duSentences = QStringLiteral("Du-Form");
-        createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {row});
+        createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
+                         {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Sie-Form", "Du-Form")});
         m_app = std::make_unique<App>();
         m_app->pVersionInfo = std::make_unique<VersionInfo>();
         ASSERT_TRUE(m_app->OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
@@ -124,11 +119,7 @@ TEST_F(PrefsDialogTest, AnUnknownConnectionTypeLeavesBothOffAndIsKept)
 TEST_F(PrefsDialogTest, ANewDatabaseIsStoredAndReopened)
 {
     const QString other = m_programDir.filePath(QStringLiteral("Zweite.rbd"));
-    SentenceRow row;
-    row.superCategory = QStringLiteral("Kurzform");
-    row.mainCategory = QStringLiteral("Sport");
-    row.subCategory = QStringLiteral("Fairness");
-    createSentenceDb(other, {row});
+    createSentenceDb(other, {sentenceRow("Kurzform", "Sport", "Fairness")});
     PrefsDialog *dialog = openDialog();
     whenModal([&](QWidget *w) { chooseFileInDialog(w, other); });
     dialog->SelectDBButton->click();

@@ -329,7 +329,7 @@ TEST_F(DatabaseBuildTest, FailedBuildLeavesTheOldFile)
 
 TEST_F(DatabaseBuildTest, RebuildReplacesTheOldDatabaseAndItsJournal)
 {
-    createSentenceDb(out(), {SentenceRow{}});
+    createSentenceDb(out(), {sentenceRow("S", "K", "U")});
     // A journal of the old file must not be played into the new one.
     writeFile(out() + QStringLiteral("-journal"), QByteArray(4096, 'j'));
     Counts counts;

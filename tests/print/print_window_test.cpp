@@ -113,17 +113,8 @@ QString pdfText(const QString &pdf)
                                                                 QStringLiteral(" "));
 }
 
-int pdfPages(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(30000);
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                           .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The text of each page (pdftotext ends every page with a form feed).
+// The text of each page (pdftotext ends every page with a form feed, so an
+// empty page comes back as an empty text).
 QStringList pageTexts(const QString &pdf)
 {
     QStringList pages = pdfText(pdf).split(u'\f');
@@ -241,7 +232,7 @@ TEST_F(PrintWindowTest, WithoutSelectionTheTitleBlockAlonePrintsOnOnePage)
     EXPECT_TRUE(run.buttonsHiddenWhilePrinting);
     EXPECT_TRUE(run.message.isEmpty()) << run.message.toStdString();
 
-    EXPECT_EQ(pdfPages(pdf("title.pdf")), 1);
+    EXPECT_EQ(pageTexts(pdf("title.pdf")).size(), 1);
     const QString text = pdfText(pdf("title.pdf"));
     for (const char *shown : {"Velmora 9", "Kelmarin Software", "SATZLISTENDRUCK Velmora", "Datum: ", "Seite 1"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
@@ -286,7 +277,7 @@ TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
     for (const char *shown : {"Klasse: 1-2 Arbeitsverhalten : Fleiß : Mitarbeit", "Stufe: 1", "7-3 R", "9-1 Fünf"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Umgang")));
-    EXPECT_EQ(pdfPages(pdf("sections.pdf")), 1);
+    EXPECT_EQ(pageTexts(pdf("sections.pdf")).size(), 1);
 
     // The Du form prints the Du variants; rows without one print nothing.
     w->close();
@@ -314,7 +305,6 @@ TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
     printThroughDialogs(w, pdf("long.pdf"));
 
     const QStringList pages = pageTexts(pdf("long.pdf"));
-    ASSERT_EQ(pdfPages(pdf("long.pdf")), 2);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Seite 1")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Seite 2")));
@@ -365,7 +355,7 @@ TEST_F(PagePrinterTest, ATextThatFillsItsLastPageEndsThere)
     QPrinter full(QPrinter::HighResolution);
     setUpPrinter(full, QStringLiteral("full.pdf"));
     EXPECT_EQ(SentencePages::print(full, lines(onePage), textFont()), 1);
-    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("full.pdf"))), 1);
+    EXPECT_EQ(pageTexts(dir.filePath(QStringLiteral("full.pdf"))).size(), 1);
 
     QPrinter two(QPrinter::HighResolution);
     setUpPrinter(two, QStringLiteral("two.pdf"));

@@ -29,7 +29,7 @@ protected:
     {
         setProgramFolder(m_programDir.path());
         createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
-                         {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Sie-Form", "Du-Form")});
+                         {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Sie", "Du")});
         m_app = std::make_unique<App>();
         m_app->pVersionInfo = std::make_unique<VersionInfo>();
         ASSERT_TRUE(m_app->OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));

@@ -66,7 +66,7 @@ TEST_F(StartupE2ETest, WithoutDatabaseTheCancelledChooserEndsTheProgramWithZero)
 TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
 {
     createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
-                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet sorgfältig.")});
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet gut.")});
     start();
     const QString window = m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"));
     ASSERT_FALSE(window.isEmpty());

@@ -25,8 +25,8 @@ TEST(CountFields, EmptyTextHasNoFields)
 
 TEST(Val, TakesTheLeadingNumber)
 {
-    const std::pair<const char *, double> cases[] = {{"12abc", 12}, {"  7", 7},  {"-3", -3}, {"1.5x", 1.5}, {"2e2", 200},
-                                                     {"abc", 0},    {"", 0},     {"-", 0},   {"1e", 1}};
+    const std::pair<const char *, double> cases[] = {{"12abc", 12}, {"  7", 7}, {"-3", -3}, {"1.5x", 1.5},
+                                                     {"2e2", 200},  {"abc", 0}, {"", 0},   {"-", 0},     {"1e", 1}};
     for (const auto &[text, value] : cases)
         EXPECT_EQ(Val(QString::fromUtf8(text)), value) << text;
     // Whole numbers are cut toward zero and held to the int range.

@@ -52,7 +52,6 @@ struct Shown
     QString title, appVersion, latestVersion, message, okText;
     bool downloadVisible = false;
     bool downloadEnabled = false;
-    QString downloadUrl;
 };
 
 // Runs the update command against server, reads the dialog (or the message
@@ -70,7 +69,6 @@ Shown checkForUpdates(App &application, const QString &serverBase)
             shown.message = d->MessageText->text();
             shown.downloadVisible = d->DownloadButton->isVisible();
             shown.downloadEnabled = d->DownloadButton->isEnabled();
-            shown.downloadUrl = d->pDownloadURL;
             QTest::mouseClick(d->CloseWindowButton, Qt::LeftButton);
         } else if (auto *ok = qobject_cast<OKDialog *>(w)) {
             shown.okText = ok->HeaderText->text() + u'\n' + ok->SubText->text();

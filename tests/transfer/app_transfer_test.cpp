@@ -183,8 +183,10 @@ TEST_F(AppTransferTest, CaptureTakesTheFrontApplicationUnlessExcluded)
         const char *creator;
         const char *name;
         bool taken;
-    } fronts[] = {{"VMRg", "Velmora", false}, {"VMRb", "vm-companion", false}, {"Find", "Finder", false},
-                  {"Mytx", "", false},        {"Mytx", "Mytarget", true},      {"", "Ohne Code", true}};
+    } fronts[] = {{"VMRg", "Velmora", false},     {"VMRb", "vm-companion", false}, {"vmrb", "vm-companion", false},
+                  {"Find", "Finder", false},      {"Find", "FINDER", false},       {"Mytx", "", false},
+                  {"Mytx", "Mytarget", true},     {"Find", "Finder2", true},
+                  {"", "Ohne Code", true}}; // a failed creator query does not stop a named application
     for (const auto &front : fronts) {
         m_scripts.setReply(170, QString::fromUtf8(front.creator));
         m_scripts.setReply(171, QString::fromUtf8(front.name));

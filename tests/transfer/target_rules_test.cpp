@@ -59,17 +59,6 @@ TEST(RouteChoice, AsksForTheConnectionTypeOnlyForCreatorsWithARouteOfTheirOwn)
     EXPECT_EQ(asked, 1);
 }
 
-// The capture through the scripts is tested with the application object;
-// here the rule's case-insensitive comparison.
-TEST(TargetExclusions, KeepTheMainProductThisProgramFinderAndUnnamedApplicationsOut)
-{
-    EXPECT_TRUE(isAcceptableTarget(QString(), QStringLiteral("Mytarget"))) << "a failed creator query";
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("vmrb"), QStringLiteral("vm-companion")));
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("Find"), QStringLiteral("FINDER")));
-    EXPECT_FALSE(isAcceptableTarget(QStringLiteral("Mytx"), QString()));
-    EXPECT_TRUE(isAcceptableTarget(QStringLiteral("Find"), QStringLiteral("Finder2")));
-}
-
 namespace {
 QString writeEntry(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
 {

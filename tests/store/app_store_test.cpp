@@ -13,59 +13,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <deque>
-
 #include <gtest/gtest.h>
 
 namespace {
-// Answers every modal dialog while it lives: an open dialog takes the next
-// path of the queue ("" cancels it), a message box is read and confirmed.
-class ModalScript
-{
-public:
-    explicit ModalScript(std::deque<QString> paths, std::function<void()> afterChoosing = {})
-        : m_paths(std::move(paths))
-        , m_afterChoosing(std::move(afterChoosing))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
-        m_timer.start(20);
-    }
-
-    QStringList seen; // dialog titles with their prompts, and message texts
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            const auto *prompt = dialog->findChild<QLabel *>(QStringLiteral("PromptText"));
-            seen << dialog->windowTitle() + QStringLiteral(" / ") + (prompt ? prompt->text() : QString());
-            const QString path = m_paths.empty() ? QString() : m_paths.front();
-            if (!m_paths.empty())
-                m_paths.pop_front();
-            if (path.isEmpty()) {
-                cancelDialog(dialog);
-                return;
-            }
-            chooseFileInDialog(dialog, path);
-            if (m_afterChoosing)
-                m_afterChoosing();
-            return;
-        }
-        seen << dialogText(modal);
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            box->accept();
-        else
-            cancelDialog(modal);
-    }
-
-    QTimer m_timer;
-    std::deque<QString> m_paths;
-    std::function<void()> m_afterChoosing;
-};
-
 const QString kFirstDialog
     = QStringLiteral("Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:");
 const QString kSecondDialog
@@ -282,7 +232,7 @@ TEST_F(AppStoreTest, FailedInsertionsShowTheDatabaseErrorAndTheRow)
     // A database without tables: every insertion fails.
     application.pSentenceDB->setDatabaseFile(programFile(QStringLiteral("leer.rbd")));
     ASSERT_TRUE(application.pSentenceDB->CreateDatabaseFile());
-    ModalScript script({});
+    ModalScript script;
     EXPECT_FALSE(application.InsertDBRec(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("U"), 1, 3, 4, 12,
                                          QStringLiteral("A"), QString()));
     EXPECT_FALSE(application.InsertStdDBRec(QStringLiteral("A"), 1, 12, 0, QStringLiteral("Satz")));

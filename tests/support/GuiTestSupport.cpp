@@ -78,3 +78,34 @@ QString dialogText(QWidget *dialog)
             parts << label->text();
     return parts.join(u'\n');
 }
+
+ModalScript::ModalScript(std::deque<QString> paths, std::function<void()> afterEach)
+    : m_paths(std::move(paths))
+    , m_afterEach(std::move(afterEach))
+{
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
+    m_timer.start(20);
+}
+
+void ModalScript::answer()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+        const auto *prompt = dialog->findChild<QLabel *>(QStringLiteral("PromptText"));
+        seen << dialog->windowTitle() + QStringLiteral(" / ") + (prompt ? prompt->text() : QString());
+        const QString path = m_paths.empty() ? QString() : m_paths.front();
+        if (!m_paths.empty())
+            m_paths.pop_front();
+        path.isEmpty() ? cancelDialog(dialog) : chooseFileInDialog(dialog, path);
+    } else {
+        seen << dialogText(modal);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            box->accept();
+        else
+            cancelDialog(modal);
+    }
+    if (m_afterEach)
+        m_afterEach();
+}

@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormingCase{"_s Heft", true, "Moritz", "Moritz' Heft"},
         FormingCase{"_s Heft", false, "Grieß", "Grieß' Heft"},
         FormingCase{"_s Heft", true, "FELIX", "FELIX' Heft"},
+        // Only the last letter counts.
+        FormingCase{"_s Heft", false, "Sascha", "Saschas Heft"},
         // A group holding the placeholder in both forms.
         FormingCase{"#_ ist sein/_ ist ihr# Freund", true, "Tom", "Tom ist sein Freund"},
         // Line ends and other characters pass untouched.

@@ -131,18 +131,6 @@ TEST_F(PrefsDialogTest, ANewDatabaseIsStoredAndReopened)
     EXPECT_EQ(m_app->GetMainCats(QStringLiteral("1"), QStringLiteral("Kurzform")), QStringLiteral("Sport"));
 }
 
-TEST_F(PrefsDialogTest, CancelWritesNothing)
-{
-    PrefsDialog *dialog = openDialog();
-    whenModal([&](QWidget *w) { chooseFileInDialog(w, m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd"))); });
-    dialog->SelectDBButton->click();
-    dialog->FSizePopupMenu->setListIndex(5);
-    dialog->CancelButton->click();
-    EXPECT_EQ(m_app->pPrefs->GetListFontSize(), 10);
-    EXPECT_FALSE(m_app->pPrefs->GetLinkLocked());
-    EXPECT_FALSE(QFile::exists(m_home.prefsFile()) && !prefsFile().isEmpty());
-}
-
 TEST_F(PrefsDialogTest, TheDuFormWarnsWhenCheckedAndAloneReopensTheDatabase)
 {
     const SentenceDatabase *before = m_app->pSentenceDB.get();
@@ -175,7 +163,7 @@ TEST_F(PrefsDialogTest, TheDuFormWarnsWhenCheckedAndAloneReopensTheDatabase)
         << "the file was written before the Du form changed";
 }
 
-TEST_F(PrefsDialogTest, ATargetChosenThenCancelledStaysChosenAndLocked)
+TEST_F(PrefsDialogTest, CancelWritesNothingButATargetChosenStaysChosenAndLocked)
 {
     // The creator code comes from the shipped scripts beside the program.
     const QString scripts = m_programDir.filePath(QStringLiteral("scripts"));
@@ -195,7 +183,14 @@ TEST_F(PrefsDialogTest, ATargetChosenThenCancelledStaysChosenAndLocked)
     dialog->SelectTargetButton->click();
     EXPECT_EQ(dialog->TargetProcessName->text(), QStringLiteral("libreoffice-writer"));
     EXPECT_TRUE(dialog->pLinkLocked);
+    // The other changes are dropped with the cancel: no database, no size, no file.
+    const QString sameDb = m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    whenModal([&](QWidget *w) { chooseFileInDialog(w, sameDb); });
+    dialog->SelectDBButton->click();
+    dialog->FSizePopupMenu->setListIndex(5);
     dialog->CancelButton->click();
+    EXPECT_EQ(m_app->pPrefs->GetListFontSize(), 10);
+    EXPECT_FALSE(QFile::exists(m_home.prefsFile()) && !prefsFile().isEmpty());
     EXPECT_EQ(m_app->pPrefs->GetTargetProcessName(), QStringLiteral("libreoffice-writer"));
     EXPECT_EQ(m_app->pPrefs->GetTargetProcessCreator(), QStringLiteral("MSWD"));
     EXPECT_TRUE(m_app->pPrefs->GetLinkLocked());

@@ -22,7 +22,7 @@ QStringList captions(QMenu *menu)
 }
 } // namespace
 
-TEST(MenuBar, MenusItemsAndShortcuts)
+TEST(MenuBar, MenusItemsShortcutsAndTheirState)
 {
     TempConfigHome home;
     App application;
@@ -46,13 +46,8 @@ TEST(MenuBar, MenusItemsAndShortcuts)
     EXPECT_EQ(menu.Child(QStringLiteral("TransferMenuItem"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+U")));
     EXPECT_EQ(menu.Child(QStringLiteral("EditSelectAll"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_TRUE(menu.Child(QStringLiteral("EditClear"))->shortcut().isEmpty());
-}
 
-TEST(MenuBar, ImportAlwaysDisabledApplicationItemsEnabled)
-{
-    TempConfigHome home;
-    App application;
-    Menu &menu = *application.MenuBar();
+    // Import is always off; the application's own items are on.
     menu.Child(QStringLiteral("FileImportTabText"))->setEnabled(true);
     menu.updateMenuItems();
     EXPECT_FALSE(menu.Child(QStringLiteral("FileImportTabText"))->isEnabled());

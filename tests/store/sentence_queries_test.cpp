@@ -107,7 +107,7 @@ TEST_F(SentenceQueriesTest, ClassRangeLimitsTheRows)
     EXPECT_EQ(read(U, QStringLiteral("2"), 7), QString());
 }
 
-TEST_F(SentenceQueriesTest, OldKeyReadsUnderEverySuperCategory)
+TEST_F(SentenceQueriesTest, OldKeyReadsAndWritesUnderEverySuperCategory)
 {
     // Two super-categories share K : U section 3; the first row returned wins.
     const QString text = keySentences(m_db, QStringLiteral("K : U 3"), 5, false, false);
@@ -116,6 +116,10 @@ TEST_F(SentenceQueriesTest, OldKeyReadsUnderEverySuperCategory)
     EXPECT_EQ(keySentences(m_db, QStringLiteral("K : U 1"), 5, false, true),
               QStringLiteral("7-1  P\n7-2  Q\n7-3  R\n"));
     EXPECT_EQ(keySentences(m_db, QStringLiteral("K : U x"), 5, false, false), QString());
+    // Written back only where one row matches; the colon splits with or without blanks.
+    EXPECT_FALSE(putKeySentences(m_db, QStringLiteral("K : U 3"), 5, false, QStringLiteral("Neu")));
+    EXPECT_TRUE(putKeySentences(m_db, QStringLiteral("K:U 1"), 5, false, QStringLiteral("Er geht's ruhig an.")));
+    EXPECT_EQ(read(U, QStringLiteral("1"), 5), QStringLiteral("Er geht's ruhig an."));
 }
 
 TEST_F(SentenceQueriesTest, SectionThatIsNoNumberRunsNothing)
@@ -191,14 +195,6 @@ TEST_F(SentenceQueriesTest, WriteBackSkipsSectionsOfTwoRowsOrNone)
     // No row: nothing written, nothing added.
     EXPECT_FALSE(putSectionSentences(m_db, S, K, U, QStringLiteral("4"), 5, false, QStringLiteral("Neu")));
     EXPECT_EQ(rowCount(), 7);
-}
-
-TEST_F(SentenceQueriesTest, OldKeyWriteBackSplitsAtTheColon)
-{
-    // Two rows (super-categories S and T) share K : U 3: nothing is written.
-    EXPECT_FALSE(putKeySentences(m_db, QStringLiteral("K : U 3"), 5, false, QStringLiteral("Neu")));
-    EXPECT_TRUE(putKeySentences(m_db, QStringLiteral("K:U 1"), 5, false, QStringLiteral("Er geht's ruhig an.")));
-    EXPECT_EQ(read(U, QStringLiteral("1"), 5), QStringLiteral("Er geht's ruhig an."));
 }
 
 TEST_F(SentenceQueriesTest, SentencesByNumber)

@@ -24,32 +24,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-// Runs action once a modal dialog of class D is in front.
-template <class D>
-void whenDialog(std::function<void(D *)> action)
-{
-    auto *timer = new QTimer(qApp);
-    // Owned by the connection: freed with the timer also when no dialog came before the end.
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
-        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
-        if (!dialog && ++*waited < 500)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (dialog)
-            action(dialog);
-    });
-    timer->start(20);
-}
 
 // Chooses printing into a PDF file in Qt's print dialog.
 void choosePdfFile(QPrintDialog *dialog, const QString &path)
@@ -79,13 +59,13 @@ PrintRun printThroughDialogs(PrintSentencesWindow *window, const QString &pdfPat
                              Answer pageSetup = Answer::Accept, Answer print = Answer::Accept)
 {
     PrintRun run;
-    whenDialog<QPageSetupDialog>([&run, window, pageSetup](QPageSetupDialog *d) {
+    whenModalOf<QPageSetupDialog>([&run, window, pageSetup](QPageSetupDialog *d) {
         run.sawPageSetup = true;
         run.buttonsHiddenWhilePrinting = window->PrintButton->isHidden() && window->CancelButton->isHidden();
         pageSetup == Answer::Accept ? d->accept() : d->reject();
     });
     if (pageSetup == Answer::Accept)
-        whenDialog<QPrintDialog>([&run, pdfPath, print](QPrintDialog *d) {
+        whenModalOf<QPrintDialog>([&run, pdfPath, print](QPrintDialog *d) {
             run.sawPrintDialog = true;
             if (print == Answer::Cancel) {
                 d->reject();
@@ -94,7 +74,7 @@ PrintRun printThroughDialogs(PrintSentencesWindow *window, const QString &pdfPat
             choosePdfFile(d, pdfPath);
             d->accept();
         });
-    whenDialog<OKDialog>([&run](OKDialog *d) {
+    whenModalOf<OKDialog>([&run](OKDialog *d) {
         run.message = d->HeaderText->text();
         d->OKButton->click();
     });

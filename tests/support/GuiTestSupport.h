@@ -10,8 +10,16 @@
 #include <functional>
 
 // Runs action on the next modal widget that becomes active (within timeoutMs),
-// other than the one active now.
-void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+// other than the one active now; with accepts, only on one it accepts.
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000,
+               std::function<bool(QWidget *)> accepts = {});
+// Runs action once a modal dialog of class D is in front, whatever comes before it.
+template <class D>
+void whenModalOf(std::function<void(D *)> action, int timeoutMs = 10000)
+{
+    whenModal([action = std::move(action)](QWidget *w) { action(static_cast<D *>(w)); }, timeoutMs,
+              [](QWidget *w) { return qobject_cast<D *>(w) != nullptr; });
+}
 // Clicks the push button whose text is caption (or object name) in widget.
 bool clickButton(QWidget *widget, const QString &captionOrName);
 // Accepts an open dialog by typing path into its file-name field.

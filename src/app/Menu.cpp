@@ -177,7 +177,11 @@ bool Menu::runEditCommand(const QString &item)
         else if (item == QLatin1String("EditCut")) line->cut();
         else if (item == QLatin1String("EditCopy")) line->copy();
         else if (item == QLatin1String("EditPaste")) line->paste();
-        else if (item == QLatin1String("EditClear")) line->del();
+        else if (item == QLatin1String("EditClear")) {
+            // Only a selection is cleared: without one, del() would take the next character.
+            if (line->hasSelectedText())
+                line->del();
+        }
         else if (item == QLatin1String("EditSelectAll")) line->selectAll();
         else return false;
         return true;

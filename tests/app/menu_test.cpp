@@ -102,4 +102,13 @@ TEST(MenuBar, WindowsShareTheItemsAndHandlersGoByFocus)
     menu.Child(QStringLiteral("EditSelectAll"))->trigger();
     EXPECT_EQ(static_cast<QLineEdit *>(second.centralWidget())->selectedText(), QStringLiteral("xyz"));
     EXPECT_EQ(fieldRuns, 1);
+
+    // "Löschen" removes the selection and nothing else.
+    auto *line = static_cast<QLineEdit *>(second.centralWidget());
+    line->setCursorPosition(0);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xyz"));
+    line->setSelection(1, 1);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xz"));
 }

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -111,4 +112,13 @@ TEST(MenuBar, WindowsShareTheItemsAndHandlersGoByFocus)
     line->setSelection(1, 1);
     menu.Child(QStringLiteral("EditClear"))->trigger();
     EXPECT_EQ(line->text(), QStringLiteral("xz"));
+
+    // A read-only text keeps its text.
+    auto *shown = new QPlainTextEdit(QStringLiteral("fest"), &second);
+    second.setCentralWidget(shown);
+    shown->setReadOnly(true);
+    shown->setFocus();
+    shown->selectAll();
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(shown->toPlainText(), QStringLiteral("fest"));
 }

@@ -117,6 +117,7 @@ TEST(MenuBar, WindowsShareTheItemsAndHandlersGoByFocus)
     auto *shown = new QPlainTextEdit(QStringLiteral("fest"), &second);
     second.setCentralWidget(shown);
     shown->setReadOnly(true);
+    shown->show();
     shown->setFocus();
     shown->selectAll();
     menu.Child(QStringLiteral("EditClear"))->trigger();

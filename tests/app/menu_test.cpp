@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -97,4 +98,23 @@ TEST(MenuBar, WindowsShareTheItemsAndHandlersGoByFocus)
     menu.Child(QStringLiteral("EditSelectAll"))->trigger();
     EXPECT_EQ(static_cast<QLineEdit *>(second.centralWidget())->selectedText(), QStringLiteral("xyz"));
     EXPECT_EQ(fieldRuns, 1);
+
+    // "Löschen" removes the selection and nothing else.
+    auto *line = static_cast<QLineEdit *>(second.centralWidget());
+    line->setCursorPosition(0);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xyz"));
+    line->setSelection(1, 1);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xz"));
+
+    // A read-only text keeps its text.
+    auto *shown = new QPlainTextEdit(QStringLiteral("fest"), &second);
+    second.setCentralWidget(shown);
+    shown->setReadOnly(true);
+    shown->show();
+    shown->setFocus();
+    shown->selectAll();
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(shown->toPlainText(), QStringLiteral("fest"));
 }

@@ -69,14 +69,23 @@ TEST_F(MessageDialogs, LinkButtonOpensTheWebSiteAndLeavesTheDialogOpen)
 {
     UrlRecorder recorder;
     bool stillOpen = false;
+    QRect linkPlace;
+    QRect okPlace;
     whenModal([&](QWidget *w) {
         auto *d = static_cast<OKDialog *>(w);
         d->BevelButton1->click();
         stillOpen = d->isVisible();
+        // Resized, the link stays where it was and "OK" keeps to the bottom right.
+        d->resize(493, 238);
+        QCoreApplication::processEvents();
+        linkPlace = d->BevelButton1->geometry();
+        okPlace = d->OKButton->geometry();
         d->OKButton->click();
     });
     application.ShowOKDialog(QStringLiteral("Kopf"), QStringLiteral("Text"), QString());
     EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(linkPlace, QRect(20, 103, 211, 22));
+    EXPECT_EQ(okPlace, QRect(351, 203, 127, 22));
     ASSERT_EQ(recorder.urls.size(), 1);
     EXPECT_EQ(recorder.urls.first().path(), QStringLiteral("/home.cgi"));
     EXPECT_EQ(recorder.urls.first().query(), QStringLiteral("url=/products/velmo/"));

@@ -123,6 +123,25 @@ TEST(PreferencesFile, RoundTripAndFirstLaunch)
         << "no temporary file is left behind";
 }
 
+TEST(PreferencesFile, LineBreaksInsideAValueLoseNoLaterSetting)
+{
+    TempConfigHome home;
+    PreferencesClass p;
+    p.SetTargetProcessname(QStringLiteral("Editor\n\n"));
+    p.SetTargetProcessCreator(QStringLiteral("\r\nEdit"));
+    p.SetLinkLocked(true);
+    p.SetSentencesDBName(QStringLiteral("Meine.rbd"));
+    p.SetUseDu(true);
+    ASSERT_TRUE(writePreferencesFile(home.path(), p, version90()));
+    bool existed = false;
+    const auto back = readPreferencesFile(home.path(), &existed);
+    EXPECT_EQ(back.GetTargetProcessName(), QStringLiteral("Editor"));
+    EXPECT_EQ(back.GetTargetProcessCreator(), QStringLiteral("Edit"));
+    EXPECT_TRUE(back.GetLinkLocked());
+    EXPECT_EQ(back.GetSentencesDBName(), QStringLiteral("Meine.rbd"));
+    EXPECT_TRUE(back.GetUseDu());
+}
+
 TEST(PreferencesFile, GarbageAndBinaryBytesGiveDefaults)
 {
     TempConfigHome home;

@@ -108,6 +108,27 @@ TEST_F(AppStoreTest, SentencesByNumberFollowTheDuSwitchOfThePreferences)
     EXPECT_EQ(application.getSentences2NumList(QStringLiteral("12-1"), cls), QStringLiteral(" A"));
 }
 
+TEST_F(AppStoreTest, ANumberListSurvivesTheDatabaseReopenedWhileItYields)
+{
+    App application;
+    createSentenceDb(programFile(),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 12, "A\rB\rC", "")});
+    ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
+    // The preferences dialog's save reopens the database; a long list yields meanwhile.
+    bool reopened = false;
+    QTimer::singleShot(0, &application, [&] {
+        reopened = application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd"));
+    });
+    const int items = 3000;
+    QString expected;
+    for (int i = 0; i < items; ++i)
+        expected += QStringLiteral(" B");
+    EXPECT_EQ(application.getSentences2NumList(QStringList(items, QStringLiteral("12-2")).join(u','),
+                                               QStringLiteral("4")),
+              expected);
+    EXPECT_TRUE(reopened) << "the list gave the event loop a turn";
+}
+
 TEST_F(AppStoreTest, ImportBuildsTheDatabaseReportsAndQuits)
 {
     App application;

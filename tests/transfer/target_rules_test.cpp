@@ -83,6 +83,10 @@ TEST(TargetChooserItems, NameTheApplicationAsItsWindowsAreFound)
                                                      "Exec=env LANG=de_DE.UTF-8 \"/opt/bin/mousepad\" %F\n"
                                                      "[Desktop Action new]\nStartupWMClass=Falsch\n")),
               QStringLiteral("mousepad"));
+    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("quoted.desktop"),
+                                                     "[Desktop Entry]\nName=Editor\n"
+                                                     "Exec=\"/opt/Mein Editor/editor\" --neu %F\n")),
+              QStringLiteral("editor"));
     EXPECT_EQ(targetNameOfApplicationItem(
                   writeEntry(dir, QStringLiteral("named.desktop"), "[Desktop Entry]\nName=Nur ein Name\n")),
               QStringLiteral("Nur ein Name"));

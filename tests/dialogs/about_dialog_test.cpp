@@ -34,23 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(AboutDialogTest, ShowsTheProgramsVersionInTheGivenForm)
-{
-    application.pVersionInfo = std::make_unique<VersionInfo>();
-    AboutDialog *about = implicitInstance<AboutDialog>();
-    about->show();
-    const QString text = about->VersionInfoText->text();
-    EXPECT_EQ(text, QStringLiteral(VM_SHORT_VERSION " Build ") + QString::number(VM_NONRELEASE_VERSION));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+ Build [1-9]\\d*$")).match(text).hasMatch())
-        << text.toStdString();
-    EXPECT_EQ(about->windowTitle(), QStringLiteral("Über dieses Programm..."));
-    EXPECT_EQ(about->size(), QSize(484, 238));
-    EXPECT_TRUE(about->OKButton->isDefault());
-    closeAndDispose(about);
-    EXPECT_EQ(existingInstance<AboutDialog>(), nullptr);
-}
-
-TEST_F(AboutDialogTest, TheDefaultInstanceMadeBeforeStartUpShowsTheVersionToo)
+TEST_F(AboutDialogTest, ShowsTheProgramsVersionInTheGivenFormAlsoWhenMadeBeforeStartUp)
 {
     // As at start-up: the box is made hidden before the version is read; without
     // a version record the text stays a dash.
@@ -59,18 +43,21 @@ TEST_F(AboutDialogTest, TheDefaultInstanceMadeBeforeStartUpShowsTheVersionToo)
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(about->VersionInfoText->text(), QStringLiteral("-"));
 
-    application.pVersionInfo = std::make_unique<VersionInfo>(QStringLiteral("9.0.3 lang"), QStringLiteral("9"),
-                                                              QStringLiteral("0"), QStringLiteral("3"),
-                                                              QStringLiteral("9.0.3"));
+    application.pVersionInfo = std::make_unique<VersionInfo>();
     about->show();
-    EXPECT_EQ(about->VersionInfoText->text(), QStringLiteral("9.0.3 Build ") + QString::number(VM_NONRELEASE_VERSION));
+    const QString text = about->VersionInfoText->text();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+ Build [1-9]\\d*$")).match(text).hasMatch())
+        << text.toStdString();
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("Über dieses Programm..."));
+    EXPECT_EQ(about->size(), QSize(484, 238));
+    EXPECT_TRUE(about->OKButton->isDefault());
     closeAndDispose(about);
+    EXPECT_EQ(existingInstance<AboutDialog>(), nullptr);
 
     // The next about command makes a fresh box with the same text.
     AboutDialog *again = implicitInstance<AboutDialog>();
-    EXPECT_NE(again, nullptr);
     again->show();
-    EXPECT_EQ(again->VersionInfoText->text(), QStringLiteral("9.0.3 Build ") + QString::number(VM_NONRELEASE_VERSION));
+    EXPECT_EQ(again->VersionInfoText->text(), text);
     closeAndDispose(again);
 }
 

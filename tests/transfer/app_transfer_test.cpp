@@ -228,6 +228,14 @@ TEST_F(AppTransferTest, TheLockButtonTogglesTheStoredLock)
     // Without a button the stored lock still flips.
     m_app.ToggleLinkLock(nullptr);
     EXPECT_TRUE(m_app.pPrefs->GetLinkLocked());
+
+    // A new window shows the stored lock and target in place of the layout's " -".
+    m_app.pPrefs->SetTargetProcessname(QString::fromUtf8("Écrit"));
+    delete window();
+    button = window()->LockBevelButton;
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_EQ(window()->TargetProcNameField->text(), QString::fromUtf8("Écrit"));
+
     // Showing a state leaves the stored lock alone; no button, no harm.
     m_app.SetLinkLock(button, false);
     EXPECT_FALSE(button->isChecked());
@@ -236,17 +244,6 @@ TEST_F(AppTransferTest, TheLockButtonTogglesTheStoredLock)
     m_app.SetLinkLock(nullptr, true);
 }
 
-TEST_F(AppTransferTest, ANewWindowShowsTheStoredLockAndTarget)
-{
-    m_app.pPrefs->SetLinkLocked(true);
-    m_app.pPrefs->SetTargetProcessname(QString::fromUtf8("Écrit"));
-    EXPECT_TRUE(window()->LockBevelButton->isChecked());
-    // The window's opening shows the stored name in place of the layout's " -".
-    EXPECT_EQ(window()->TargetProcNameField->text(), QString::fromUtf8("Écrit"));
-    m_app.pPrefs->SetTargetProcessname(QString());
-    window()->ShowTargetProcessName();
-    EXPECT_EQ(window()->TargetProcNameField->text(), QString());
-}
 
 TEST_F(AppTransferTest, ChoosingARunningApplicationAppliesTheExclusions)
 {

@@ -2,7 +2,7 @@
 // of a transfer from the call until the text is in the target window (under
 // an X server of its own, with the shipped scripts).
 #include "support/XvfbSession.h"
-#include "transfer/E2ESupport.h"
+#include "support/TargetWindow.h"
 
 #include "app/App.h"
 #include "framework/Folders.h"
@@ -65,6 +65,7 @@ BENCHMARK(BM_PlainCopy);
 
 struct TransferSetup
 {
+    XvfbSession *x = nullptr;
     std::unique_ptr<App> app;
     std::unique_ptr<TargetWindow> target;
     SentenceWindow *window = nullptr;
@@ -79,7 +80,7 @@ void transferLatency(benchmark::State &state, TransferSetup *setup, const char *
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        activateWindow(QString::number(setup->window->winId()));
+        setup->x->activate(QString::number(setup->window->winId()));
         static_cast<void>(QTest::qWaitFor(
             [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, kXWaitMs));
         const QString sentence =
@@ -97,10 +98,8 @@ void transferLatency(benchmark::State &state, TransferSetup *setup, const char *
 
 int main(int argc, char **argv)
 {
-    std::unique_ptr<XvfbSession> session;
-    if (xvfbInstalled())
-        session = std::make_unique<XvfbSession>();
-    const bool haveX = session && session->isRunning();
+    auto session = std::make_unique<XvfbSession>();
+    const bool haveX = session->isRunning();
     if (haveX) {
         qputenv("DISPLAY", session->display().toLocal8Bit());
         qunsetenv("WAYLAND_DISPLAY");
@@ -113,7 +112,8 @@ int main(int argc, char **argv)
 
     TransferSetup setup;
     if (haveX) {
-        setProgramFolder(binDir());
+        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath()));
+        setup.x = session.get();
         setup.app = std::make_unique<App>();
         setup.window = implicitInstance<SentenceWindow>();
         setup.window->show();

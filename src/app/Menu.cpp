@@ -177,7 +177,11 @@ bool Menu::runEditCommand(const QString &item)
         else if (item == QLatin1String("EditCut")) line->cut();
         else if (item == QLatin1String("EditCopy")) line->copy();
         else if (item == QLatin1String("EditPaste")) line->paste();
-        else if (item == QLatin1String("EditClear")) line->del();
+        else if (item == QLatin1String("EditClear")) {
+            // Only a selection is cleared: without one, del() would take the next character.
+            if (line->hasSelectedText())
+                line->del();
+        }
         else if (item == QLatin1String("EditSelectAll")) line->selectAll();
         else return false;
         return true;
@@ -187,7 +191,11 @@ bool Menu::runEditCommand(const QString &item)
         else if (item == QLatin1String("EditCut")) text->cut();
         else if (item == QLatin1String("EditCopy")) text->copy();
         else if (item == QLatin1String("EditPaste")) text->paste();
-        else if (item == QLatin1String("EditClear")) text->textCursor().removeSelectedText();
+        else if (item == QLatin1String("EditClear")) {
+            // A cursor edits the text also where the field is read-only.
+            if (!text->isReadOnly())
+                text->textCursor().removeSelectedText();
+        }
         else if (item == QLatin1String("EditSelectAll")) text->selectAll();
         else return false;
         return true;
@@ -197,7 +205,11 @@ bool Menu::runEditCommand(const QString &item)
         else if (item == QLatin1String("EditCut")) plain->cut();
         else if (item == QLatin1String("EditCopy")) plain->copy();
         else if (item == QLatin1String("EditPaste")) plain->paste();
-        else if (item == QLatin1String("EditClear")) plain->textCursor().removeSelectedText();
+        else if (item == QLatin1String("EditClear")) {
+            // A cursor edits the text also where the field is read-only.
+            if (!plain->isReadOnly())
+                plain->textCursor().removeSelectedText();
+        }
         else if (item == QLatin1String("EditSelectAll")) plain->selectAll();
         else return false;
         return true;

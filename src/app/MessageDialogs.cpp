@@ -71,7 +71,9 @@ void OKDialog::layOut(bool sheet)
     QFont linkFont = BevelButton1->font();
     linkFont.setPointSize(10);
     BevelButton1->setFont(linkFont);
-    locks->place(BevelButton1, at({20, 103, 211, 22}, {20, 123, 211, 22}), Qt::BottomEdge);
+    // The modal dialog's link keeps its place; the sheet's follows the bottom.
+    locks->place(BevelButton1, at({20, 103, 211, 22}, {20, 123, 211, 22}),
+                 sheet ? Qt::Edges(Qt::BottomEdge) : Qt::Edges());
     connect(BevelButton1, &BevelButton::action, this, &OKDialog::BevelButton1_Action);
 }
 

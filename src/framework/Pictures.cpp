@@ -4,15 +4,18 @@
 
 #include <QBitmap>
 #include <QDir>
-#include <QHash>
 #include <QImage>
+
+#include <map>
 
 const QPixmap &pictureByNumber(int number, bool transparent)
 {
-    static QHash<int, QPixmap> loaded;
-    auto it = loaded.find(number);
+    // A map keeps every picture in its place: the references handed out
+    // stay valid while more pictures are loaded.
+    static std::map<int, QPixmap> loaded;
+    const auto it = loaded.find(number);
     if (it != loaded.end())
-        return it.value();
+        return it->second;
     QPixmap picture;
     const QString path = QDir(programFolder()).filePath(QStringLiteral("pictures/%1.png").arg(number));
     QImage image;
@@ -22,5 +25,5 @@ const QPixmap &pictureByNumber(int number, bool transparent)
         if (transparent && !image.hasAlphaChannel())
             picture.setMask(picture.createMaskFromColor(Qt::white, Qt::MaskInColor));
     }
-    return loaded.insert(number, picture).value();
+    return loaded.emplace(number, picture).first->second;
 }

@@ -28,7 +28,13 @@ QString PreferencesClass::BoolAsString(bool value)
 
 bool PreferencesClass::Write(QTextStream &stream, const VersionInfo &version) const
 {
-    const auto line = [&stream](const QString &text) { stream << text << '\n'; };
+    // A line break inside a value would end its line early, and an empty
+    // line ends the reading: the file holds each value on its one line.
+    const auto line = [&stream](QString text) {
+        text.remove(u'\r');
+        text.remove(u'\n');
+        stream << text << '\n';
+    };
     line(QStringLiteral("Version=") + Str(version.pMajorVersion) + u'.' + Str(version.pMinorVersion));
     line(QStringLiteral("Connection=") + GetConnectionType());
     line(QStringLiteral("LastClass=") + Str(GetLastClass()));

@@ -47,5 +47,6 @@ QString App::getSentence2Number(int number, int variant, const QString &classLev
 QString App::getSentences2NumList(const QString &numList, const QString &classLevel)
 {
     const bool useDu = pPrefs ? pPrefs->pUseDuSentences : false;
-    return SentenceQueries::expandNumberList(*pSentenceDB, numList, classLevel, useDu);
+    return SentenceQueries::expandNumberList([this]() -> Database & { return *pSentenceDB; }, numList, classLevel,
+                                             useDu);
 }

@@ -233,6 +233,12 @@ QString notFoundNotice(const QString &item, bool useDu)
 
 QString expandNumberList(Database &db, const QString &numList, const QString &classLevel, bool useDu)
 {
+    return expandNumberList([&db]() -> Database & { return db; }, numList, classLevel, useDu);
+}
+
+QString expandNumberList(const std::function<Database &()> &database, const QString &numList,
+                         const QString &classLevel, bool useDu)
+{
     QString result;
     const int items = CountFields(numList, QStringLiteral(","));
     for (int i = 1; i <= items; ++i) {
@@ -240,7 +246,7 @@ QString expandNumberList(Database &db, const QString &numList, const QString &cl
         if (CountFields(item, QStringLiteral("-")) == 2) {
             const int number = ValInt(NthField(item, QStringLiteral("-"), 1).trimmed());
             const int variant = ValInt(NthField(item, QStringLiteral("-"), 2).trimmed());
-            QString s = sentenceByNumber(db, number, variant, classLevel, useDu);
+            QString s = sentenceByNumber(database(), number, variant, classLevel, useDu);
             if (s.isEmpty())
                 s = notFoundNotice(item, useDu);
             result += QStringLiteral(" ") + s;

@@ -7,6 +7,8 @@
 // is not run at all.
 #include <QString>
 
+#include <functional>
+
 class Database;
 
 namespace SentenceQueries {
@@ -75,5 +77,9 @@ QString sentenceByNumber(Database &db, int number, int variant, const QString &c
 QString notFoundNotice(const QString &item, bool useDu);
 // The expansion of a comma-separated list of addresses like "12-3, 40-1".
 QString expandNumberList(Database &db, const QString &numList, const QString &classLevel, bool useDu);
+// The same for the database that database() names at each item: the list
+// yields between its items, and meanwhile the open database may be replaced.
+QString expandNumberList(const std::function<Database &()> &database, const QString &numList,
+                         const QString &classLevel, bool useDu);
 
 } // namespace SentenceQueries

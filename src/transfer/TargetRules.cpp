@@ -4,7 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QProcess>
 #include <QTextStream>
 
 bool isAcceptableTarget(const QString &creator, const QString &processName)
@@ -55,8 +55,8 @@ DesktopEntry readDesktopEntry(const QString &path)
 // a variable setting, without its folder.
 QString programOfExecLine(const QString &exec)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    for (QString word : exec.split(blanks, Qt::SkipEmptyParts)) {
+    // A word in double quotes may hold blanks, as a folder name may.
+    for (QString word : QProcess::splitCommand(exec)) {
         word.remove(u'"');
         word.remove(u'\'');
         if (word == QStringLiteral("env") || word.contains(u'='))

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ QStringList captions(QMenu *menu)
 }
 } // namespace
 
-TEST(MenuBar, MenusItemsAndShortcuts)
+TEST(MenuBar, MenusItemsShortcutsAndTheirState)
 {
     TempConfigHome home;
     App application;
@@ -46,13 +47,8 @@ TEST(MenuBar, MenusItemsAndShortcuts)
     EXPECT_EQ(menu.Child(QStringLiteral("TransferMenuItem"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+U")));
     EXPECT_EQ(menu.Child(QStringLiteral("EditSelectAll"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     EXPECT_TRUE(menu.Child(QStringLiteral("EditClear"))->shortcut().isEmpty());
-}
 
-TEST(MenuBar, ImportAlwaysDisabledApplicationItemsEnabled)
-{
-    TempConfigHome home;
-    App application;
-    Menu &menu = *application.MenuBar();
+    // Import is always off; the application's own items are on.
     menu.Child(QStringLiteral("FileImportTabText"))->setEnabled(true);
     menu.updateMenuItems();
     EXPECT_FALSE(menu.Child(QStringLiteral("FileImportTabText"))->isEnabled());
@@ -102,4 +98,23 @@ TEST(MenuBar, WindowsShareTheItemsAndHandlersGoByFocus)
     menu.Child(QStringLiteral("EditSelectAll"))->trigger();
     EXPECT_EQ(static_cast<QLineEdit *>(second.centralWidget())->selectedText(), QStringLiteral("xyz"));
     EXPECT_EQ(fieldRuns, 1);
+
+    // "Löschen" removes the selection and nothing else.
+    auto *line = static_cast<QLineEdit *>(second.centralWidget());
+    line->setCursorPosition(0);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xyz"));
+    line->setSelection(1, 1);
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(line->text(), QStringLiteral("xz"));
+
+    // A read-only text keeps its text.
+    auto *shown = new QPlainTextEdit(QStringLiteral("fest"), &second);
+    second.setCentralWidget(shown);
+    shown->setReadOnly(true);
+    shown->show();
+    shown->setFocus();
+    shown->selectAll();
+    menu.Child(QStringLiteral("EditClear"))->trigger();
+    EXPECT_EQ(shown->toPlainText(), QStringLiteral("fest"));
 }

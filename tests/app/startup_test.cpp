@@ -1,5 +1,4 @@
 #include "app/App.h"
-#include "app/MessageDialogs.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
 #include "support/GuiTestSupport.h"
@@ -8,9 +7,6 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -34,11 +30,7 @@ protected:
     }
     void makeDb(const QString &path)
     {
-        SentenceRow row;
-        row.superCategory = QStringLiteral("Normalform");
-        row.mainCategory = QStringLiteral("A");
-        row.subCategory = QStringLiteral("B");
-        createSentenceDb(path, {row});
+        createSentenceDb(path, {sentenceRow("Normalform", "A", "B")});
     }
 
     // Runs App::Open inside the event loop, as the program does; the exit code
@@ -64,32 +56,21 @@ TEST_F(StartupTest, FirstLaunchShowsWindowThenAsksForTheTarget)
 {
     makeDb(dbPath());
     App application;
-    QStringList seen;
     bool windowShownFirst = false;
-    std::function<void(QWidget *)> answer = [&](QWidget *w) {
-        if (auto *d = qobject_cast<OKDialog *>(w)) {
-            seen << d->HeaderText->text() << d->SubText->text();
-            auto *window = existingInstance<SentenceWindow>();
-            windowShownFirst = window && window->isVisible();
-            d->OKButton->click();
-            whenModal(answer, 1500); // the target chooser, if any, is cancelled
-        } else {
-            seen << w->windowTitle();
-            cancelDialog(w);
-        }
-    };
-    whenModal(answer);
+    ModalScript script({}, [&] {
+        if (!windowShownFirst)
+            windowShownFirst = existingInstance<SentenceWindow>() && existingInstance<SentenceWindow>()->isVisible();
+    });
     // Once start-up is done, closing the main window quits the program.
     QTimer::singleShot(2500, [] {
         if (auto *window = existingInstance<SentenceWindow>())
             window->close();
     });
     EXPECT_EQ(runOpen(application), 0);
-    ASSERT_EQ(seen.size(), 3);
-    EXPECT_EQ(seen[0], QStringLiteral("Bitte Zielanwendung öffnen"));
-    EXPECT_EQ(seen[1], QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr Zeugnisformular "
-                                      "erstellen wollen bzw. erstellt haben."));
-    EXPECT_EQ(seen[2], QStringLiteral("Zielanwendung wählen...")) << "then the target chooser";
+    ASSERT_EQ(script.seen.size(), 2);
+    EXPECT_EQ(script.seen[0], QStringLiteral("Bitte Zielanwendung öffnen\nBitte wählen Sie nun das Programm aus, "
+                                             "mit welchem Sie Ihr Zeugnisformular erstellen wollen bzw. erstellt haben."));
+    EXPECT_TRUE(script.seen[1].startsWith(QStringLiteral("Zielanwendung wählen... / "))) << "then the target chooser";
     EXPECT_TRUE(windowShownFirst);
     EXPECT_EQ(application.pPrefs->GetTargetProcessName(), QString()) << "the chooser was cancelled";
     EXPECT_TRUE(application.pFirstLaunch);
@@ -121,22 +102,12 @@ TEST_F(StartupTest, LaterLaunchAsksNothing)
 TEST_F(StartupTest, MissingDatabaseAndChooserCancelledQuitsWithZero)
 {
     App application;
-    QStringList seen;
-    std::function<void(QWidget *)> answer = [&](QWidget *w) {
-        if (auto *d = qobject_cast<OKDialog *>(w)) {
-            seen << d->HeaderText->text() << d->SubText->text();
-            d->OKButton->click();
-            return;
-        }
-        seen << w->windowTitle();
-        cancelDialog(w);
-        whenModal(answer);
-    };
-    whenModal(answer);
+    ModalScript script;
     EXPECT_EQ(runOpen(application), 0);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("Datenbank auswählen..."),
-                                 QStringLiteral("Formulierungshilfen nicht gefunden!"),
-                                 QStringLiteral("Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!")}));
+    ASSERT_EQ(script.seen.size(), 2);
+    EXPECT_TRUE(script.seen[0].startsWith(QStringLiteral("Datenbank auswählen... / ")));
+    EXPECT_EQ(script.seen[1], QStringLiteral("Formulierungshilfen nicht gefunden!\n"
+                                             "Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!"));
     EXPECT_EQ(existingInstance<SentenceWindow>(), nullptr) << "the main window is never shown";
 }
 
@@ -167,14 +138,9 @@ TEST_F(StartupTest, AFileThatIsNoDatabaseEndsLikeAMissingOne)
     garbage.write(QByteArray(3000, '#'));
     garbage.close();
     App application;
-    QString header;
-    whenModal([&](QWidget *w) {
-        if (auto *d = qobject_cast<OKDialog *>(w))
-            header = d->HeaderText->text();
-        cancelDialog(w);
-    });
+    ModalScript script;
     EXPECT_EQ(runOpen(application), 0);
-    EXPECT_EQ(header, QStringLiteral("Formulierungshilfen nicht gefunden!"));
+    EXPECT_TRUE(script.seen.join(u'\n').contains(QStringLiteral("Formulierungshilfen nicht gefunden!")));
     garbage.open(QIODevice::ReadOnly);
     EXPECT_EQ(garbage.readAll(), QByteArray(3000, '#')) << "the file is left as it was";
 }
@@ -184,15 +150,10 @@ TEST_F(StartupTest, ReadOnlyDatabaseSaysInUseAndGoesOn)
     makeDb(dbPath());
     QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     App application;
-    QString message;
-    whenModal([&](QWidget *w) {
-        if (auto *box = qobject_cast<QMessageBox *>(w))
-            message = box->text();
-        cancelDialog(w);
-    });
+    ModalScript script;
     application.pPrefs = std::make_unique<PreferencesClass>();
     EXPECT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
-    EXPECT_EQ(message, QStringLiteral("Satzdatenbank wird schon verwendet!"));
+    EXPECT_EQ(script.seen, QStringList{QStringLiteral("Satzdatenbank wird schon verwendet!")});
     EXPECT_EQ(application.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")), QStringLiteral("A"));
     QFile::setPermissions(dbPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -208,13 +169,4 @@ TEST_F(StartupTest, QuitClosesTheDatabaseAndWritesThePreferences)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(application.pSentenceDB->isConnected());
     EXPECT_TRUE(readPrefs(m_home).contains(QStringLiteral("\nLastClass=7\n")));
-}
-
-TEST_F(StartupTest, DeactivationDuringStartUpIsIgnored)
-{
-    App application;
-    application.pAppIsStartingUp = true;
-    application.pPrefs->SetTargetProcessname(QStringLiteral("Vorher"));
-    application.Deactivate();
-    EXPECT_EQ(application.pPrefs->GetTargetProcessName(), QStringLiteral("Vorher"));
 }

@@ -28,13 +28,8 @@ protected:
     void SetUp() override
     {
         setProgramFolder(m_programDir.path());
-        SentenceRow row;
-        row.superCategory = QStringLiteral("Normalform");
-        row.mainCategory = QStringLiteral("Arbeitsverhalten");
-        row.subCategory = QStringLiteral("Sorgfalt");
-        row.sentences = QStringLiteral("Sie-Form");
-        row.duSentences = QStringLiteral("Du-Form");
-        createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {row});
+        createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
+                         {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "Sie", "Du")});
         m_app = std::make_unique<App>();
         m_app->pVersionInfo = std::make_unique<VersionInfo>();
         ASSERT_TRUE(m_app->OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
@@ -124,11 +119,7 @@ TEST_F(PrefsDialogTest, AnUnknownConnectionTypeLeavesBothOffAndIsKept)
 TEST_F(PrefsDialogTest, ANewDatabaseIsStoredAndReopened)
 {
     const QString other = m_programDir.filePath(QStringLiteral("Zweite.rbd"));
-    SentenceRow row;
-    row.superCategory = QStringLiteral("Kurzform");
-    row.mainCategory = QStringLiteral("Sport");
-    row.subCategory = QStringLiteral("Fairness");
-    createSentenceDb(other, {row});
+    createSentenceDb(other, {sentenceRow("Kurzform", "Sport", "Fairness")});
     PrefsDialog *dialog = openDialog();
     whenModal([&](QWidget *w) { chooseFileInDialog(w, other); });
     dialog->SelectDBButton->click();
@@ -138,18 +129,6 @@ TEST_F(PrefsDialogTest, ANewDatabaseIsStoredAndReopened)
     dialog->SaveButton->click();
     EXPECT_EQ(m_app->pPrefs->GetSentencesDBName(), QStringLiteral("Zweite.rbd"));
     EXPECT_EQ(m_app->GetMainCats(QStringLiteral("1"), QStringLiteral("Kurzform")), QStringLiteral("Sport"));
-}
-
-TEST_F(PrefsDialogTest, CancelWritesNothing)
-{
-    PrefsDialog *dialog = openDialog();
-    whenModal([&](QWidget *w) { chooseFileInDialog(w, m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd"))); });
-    dialog->SelectDBButton->click();
-    dialog->FSizePopupMenu->setListIndex(5);
-    dialog->CancelButton->click();
-    EXPECT_EQ(m_app->pPrefs->GetListFontSize(), 10);
-    EXPECT_FALSE(m_app->pPrefs->GetLinkLocked());
-    EXPECT_FALSE(QFile::exists(m_home.prefsFile()) && !prefsFile().isEmpty());
 }
 
 TEST_F(PrefsDialogTest, TheDuFormWarnsWhenCheckedAndAloneReopensTheDatabase)
@@ -184,7 +163,7 @@ TEST_F(PrefsDialogTest, TheDuFormWarnsWhenCheckedAndAloneReopensTheDatabase)
         << "the file was written before the Du form changed";
 }
 
-TEST_F(PrefsDialogTest, ATargetChosenThenCancelledStaysChosenAndLocked)
+TEST_F(PrefsDialogTest, CancelWritesNothingButATargetChosenStaysChosenAndLocked)
 {
     // The creator code comes from the shipped scripts beside the program.
     const QString scripts = m_programDir.filePath(QStringLiteral("scripts"));
@@ -204,7 +183,14 @@ TEST_F(PrefsDialogTest, ATargetChosenThenCancelledStaysChosenAndLocked)
     dialog->SelectTargetButton->click();
     EXPECT_EQ(dialog->TargetProcessName->text(), QStringLiteral("libreoffice-writer"));
     EXPECT_TRUE(dialog->pLinkLocked);
+    // The other changes are dropped with the cancel: no database, no size, no file.
+    const QString sameDb = m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
+    whenModal([&](QWidget *w) { chooseFileInDialog(w, sameDb); });
+    dialog->SelectDBButton->click();
+    dialog->FSizePopupMenu->setListIndex(5);
     dialog->CancelButton->click();
+    EXPECT_EQ(m_app->pPrefs->GetListFontSize(), 10);
+    EXPECT_FALSE(QFile::exists(m_home.prefsFile()) && !prefsFile().isEmpty());
     EXPECT_EQ(m_app->pPrefs->GetTargetProcessName(), QStringLiteral("libreoffice-writer"));
     EXPECT_EQ(m_app->pPrefs->GetTargetProcessCreator(), QStringLiteral("MSWD"));
     EXPECT_TRUE(m_app->pPrefs->GetLinkLocked());

@@ -65,12 +65,8 @@ TEST_F(StartupE2ETest, WithoutDatabaseTheCancelledChooserEndsTheProgramWithZero)
 
 TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
 {
-    SentenceRow row;
-    row.superCategory = QStringLiteral("Normalform");
-    row.mainCategory = QStringLiteral("Arbeitsverhalten");
-    row.subCategory = QStringLiteral("Sorgfalt");
-    row.sentences = QStringLiteral("_ arbeitet sorgfältig.");
-    createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {row});
+    createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet gut.")});
     start();
     const QString window = m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"));
     ASSERT_FALSE(window.isEmpty());

@@ -80,5 +80,8 @@ TEST(Pictures, MissingPictureIsEmptyAndKept)
     const QPixmap &first = pictureByNumber(9999, true);
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(&first, &pictureByNumber(9999, true)) << "loaded once, then the kept picture";
+    for (int number = 10000; number < 10200; ++number)
+        pictureByNumber(number, false);
+    EXPECT_EQ(&first, &pictureByNumber(9999, true)) << "a picture handed out stays where it is";
     setProgramFolder(QString());
 }

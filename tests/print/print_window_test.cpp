@@ -7,7 +7,6 @@
 #include "print/PrintSentencesWindow.h"
 #include "print/SentencePages.h"
 #include "support/GuiTestSupport.h"
-#include "PrintTestRows.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -25,32 +24,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
-
-// Runs action once a modal dialog of class D is in front.
-template <class D>
-void whenDialog(std::function<void(D *)> action)
-{
-    auto *timer = new QTimer(qApp);
-    // Owned by the connection: freed with the timer also when no dialog came before the end.
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, waited, action = std::move(action)] {
-        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
-        if (!dialog && ++*waited < 500)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (dialog)
-            action(dialog);
-    });
-    timer->start(20);
-}
 
 // Chooses printing into a PDF file in Qt's print dialog.
 void choosePdfFile(QPrintDialog *dialog, const QString &path)
@@ -80,13 +59,13 @@ PrintRun printThroughDialogs(PrintSentencesWindow *window, const QString &pdfPat
                              Answer pageSetup = Answer::Accept, Answer print = Answer::Accept)
 {
     PrintRun run;
-    whenDialog<QPageSetupDialog>([&run, window, pageSetup](QPageSetupDialog *d) {
+    whenModalOf<QPageSetupDialog>([&run, window, pageSetup](QPageSetupDialog *d) {
         run.sawPageSetup = true;
         run.buttonsHiddenWhilePrinting = window->PrintButton->isHidden() && window->CancelButton->isHidden();
         pageSetup == Answer::Accept ? d->accept() : d->reject();
     });
     if (pageSetup == Answer::Accept)
-        whenDialog<QPrintDialog>([&run, pdfPath, print](QPrintDialog *d) {
+        whenModalOf<QPrintDialog>([&run, pdfPath, print](QPrintDialog *d) {
             run.sawPrintDialog = true;
             if (print == Answer::Cancel) {
                 d->reject();
@@ -95,7 +74,7 @@ PrintRun printThroughDialogs(PrintSentencesWindow *window, const QString &pdfPat
             choosePdfFile(d, pdfPath);
             d->accept();
         });
-    whenDialog<OKDialog>([&run](OKDialog *d) {
+    whenModalOf<OKDialog>([&run](OKDialog *d) {
         run.message = d->HeaderText->text();
         d->OKButton->click();
     });
@@ -114,17 +93,8 @@ QString pdfText(const QString &pdf)
                                                                 QStringLiteral(" "));
 }
 
-int pdfPages(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished(30000);
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
-                           .match(QString::fromUtf8(p.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-// The text of each page (pdftotext ends every page with a form feed).
+// The text of each page (pdftotext ends every page with a form feed, so an
+// empty page comes back as an empty text).
 QStringList pageTexts(const QString &pdf)
 {
     QStringList pages = pdfText(pdf).split(u'\f');
@@ -166,126 +136,62 @@ protected:
 };
 
 const std::vector<SentenceRow> kRows = {
-    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P\rQ\rR"),
-        QStringLiteral("Du P\rDu Q")),
-    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 0, 1, 2, 8, QStringLiteral("Null")),
-    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 5, 1, 2, 9, QStringLiteral("Fünf")),
-    printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 6, 1, 2, 6, QStringLiteral("Sechs")),
-    printRow("Sozialverhalten", "Umgang", "Mitschüler", 1, 3, 4, 120, QStringLiteral("A\rB\rC\rD\rE\rF\rG\rH\rI\rJ")),
-    printRow("Lernen", "Lesen", "Tempo", 3, 1, 10, 40, QStringLiteral("Nur Stufe drei")),
-    printRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 41, QStringLiteral("Klasse null")),
+    sentenceRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, "P\rQ\rR", "Du P\rDu Q"),
+    sentenceRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 0, 1, 2, 8, "Null"),
+    sentenceRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 5, 1, 2, 9, "Fünf"),
+    sentenceRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 6, 1, 2, 6, "Sechs"),
+    sentenceRow("Sozialverhalten", "Umgang", "Mitschüler", 1, 3, 4, 120, "A\rB\rC\rD\rE\rF\rG\rH\rI\rJ"),
+    sentenceRow("Lernen", "Lesen", "Tempo", 3, 1, 10, 40, "Nur Stufe drei"),
+    sentenceRow("Lernen", "Lesen", "Tempo", 1, 0, 4, 41, "Klasse null"),
 };
 
 } // namespace
 
-TEST_F(PrintWindowTest, ListsTheCategoriesWithTheirClassRanges)
+TEST_F(PrintWindowTest, ListsTheCategoriesWithTheirClassRangesAndSelectsAllOrNone)
 {
     openDatabase(kRows);
     PrintSentencesWindow *w = openWindow();
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Satzlistendruck"));
     EXPECT_TRUE(w->isModal());
     Listbox *list = w->CatListBox;
-    // One row per sentence of the sections 0 and 1: "Mitarbeit" comes twice.
+    // One row per sentence of the sections 0 and 1 ("Mitarbeit" twice); class 0 and section 3 are left out.
     ASSERT_EQ(list->ListCount(), 3);
-    EXPECT_EQ(list->Cell(0, 0), QStringLiteral("1"));
-    EXPECT_EQ(list->Cell(0, 1), QStringLiteral("2"));
-    EXPECT_EQ(list->Cell(0, 2), QStringLiteral("Arbeitsverhalten"));
-    EXPECT_EQ(list->Cell(0, 3), QStringLiteral("Fleiß : Mitarbeit"));
+    const QStringList row2{list->Cell(2, 0), list->Cell(2, 1), list->Cell(2, 2), list->Cell(2, 3)};
+    EXPECT_EQ(row2, (QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("Sozialverhalten"),
+                                 QStringLiteral("Umgang : Mitschüler")}));
     EXPECT_EQ(list->Cell(1, 3), QStringLiteral("Fleiß : Mitarbeit"));
-    EXPECT_EQ(list->Cell(2, 0), QStringLiteral("3"));
-    EXPECT_EQ(list->Cell(2, 1), QStringLiteral("4"));
-    EXPECT_EQ(list->Cell(2, 2), QStringLiteral("Sozialverhalten"));
-    EXPECT_EQ(list->Cell(2, 3), QStringLiteral("Umgang : Mitschüler"));
-    EXPECT_EQ(list->topLevelItem(0)->textAlignment(0) & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1) & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Klasse von"));
-    EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("Bereich"));
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_FALSE(w->PrintProgressBar->isVisible());
-    EXPECT_FALSE(w->PrintContainerField->isVisible());
-}
+    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
+    EXPECT_EQ(list->selectedItems().size(), 3);
+    QTest::mouseClick(w->PushButton1, Qt::LeftButton);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
 
-TEST_F(PrintWindowTest, RowsAlternateTheirColours)
-{
-    std::vector<SentenceRow> rows;
-    for (int i = 1; i <= 3; ++i)
-        rows.push_back(printRow("S", "K", "U", 1, 1, 2, i, QStringLiteral("x")));
-    openDatabase(rows);
-    PrintSentencesWindow *w = openWindow();
-    Listbox *list = w->CatListBox;
-    ASSERT_EQ(list->ListCount(), 3);
+    // Rows alternate their colours (a point in the empty right part of the last column).
     const QImage shot = list->viewport()->grab().toImage();
     const QColor expected[] = {QColor(250, 250, 230), QColor(230, 250, 230), QColor(250, 250, 230)};
     for (int r = 0; r < 3; ++r) {
-        // A point in the empty right part of the last column.
         const QRect cell = list->visualRect(list->model()->index(r, 3));
         const QPoint at(cell.right() - 3, cell.center().y());
         EXPECT_EQ(shot.pixelColor(at * shot.devicePixelRatio()).rgb(), expected[r].rgb()) << "row " << r;
     }
 }
 
-TEST_F(PrintWindowTest, AllAndNothingSelectEveryRowOrNone)
+TEST_F(PrintWindowTest, AnEmptyListOrCancelledDialogsPrintNothing)
 {
-    openDatabase(kRows);
-    PrintSentencesWindow *w = openWindow();
-    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
-    EXPECT_EQ(w->CatListBox->selectedItems().size(), 3);
-    QTest::mouseClick(w->PushButton1, Qt::LeftButton);
-    EXPECT_TRUE(w->CatListBox->selectedItems().isEmpty());
-}
-
-TEST_F(PrintWindowTest, AnEmptyListPrintsNoPage)
-{
-    openDatabase({printRow("S", "K", "U", 3, 1, 2, 1, QStringLiteral("x"))});
+    openDatabase({sentenceRow("S", "K", "U", 3, 1, 2, 1)});
     PrintSentencesWindow *w = openWindow();
     EXPECT_EQ(w->CatListBox->ListCount(), 0);
-    QTest::mouseClick(w->PushButton2, Qt::LeftButton);
-    QTest::mouseClick(w->PushButton1, Qt::LeftButton);
-
-    const PrintRun run = printThroughDialogs(w, pdf("empty.pdf"));
-    EXPECT_TRUE(run.sawPageSetup);
+    PrintRun run = printThroughDialogs(w, pdf("empty.pdf"));
     EXPECT_TRUE(run.sawPrintDialog);
     EXPECT_TRUE(run.message.isEmpty());
     EXPECT_FALSE(QFile::exists(pdf("empty.pdf")));
-    EXPECT_TRUE(w->PrintButton->isVisible());
-}
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-TEST_F(PrintWindowTest, WithoutSelectionTheTitleBlockAlonePrintsOnOnePage)
-{
     openDatabase(kRows);
-    PrintSentencesWindow *w = openWindow();
-    const PrintRun run = printThroughDialogs(w, pdf("title.pdf"));
-    EXPECT_TRUE(run.sawPageSetup);
-    EXPECT_TRUE(run.sawPrintDialog);
-    EXPECT_TRUE(run.buttonsHiddenWhilePrinting);
-    EXPECT_TRUE(run.message.isEmpty()) << run.message.toStdString();
-
-    ASSERT_TRUE(QFile::exists(pdf("title.pdf")));
-    EXPECT_EQ(pdfPages(pdf("title.pdf")), 1);
-    const QString text = pdfText(pdf("title.pdf"));
-    EXPECT_TRUE(text.contains(QStringLiteral("Velmora 9"))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Kelmarin Software")));
-    EXPECT_TRUE(text.contains(QStringLiteral("SATZLISTENDRUCK Velmora")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Datum: ")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Klasse:")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Seite 2")));
-
-    // The window stays open with its buttons back.
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(w->PrintButton->isVisible());
-    EXPECT_TRUE(w->CancelButton->isVisible());
-    EXPECT_FALSE(w->PrintProgressBar->isVisible());
-}
-
-TEST_F(PrintWindowTest, CancelledDialogsPrintNothing)
-{
-    openDatabase(kRows);
-    PrintSentencesWindow *w = openWindow();
+    w = openWindow();
     QTest::mouseClick(w->PushButton2, Qt::LeftButton);
-
-    PrintRun run = printThroughDialogs(w, pdf("a.pdf"), Answer::Cancel);
+    run = printThroughDialogs(w, pdf("a.pdf"), Answer::Cancel);
     EXPECT_TRUE(run.sawPageSetup);
     EXPECT_FALSE(run.sawPrintDialog);
     run = printThroughDialogs(w, pdf("b.pdf"), Answer::Accept, Answer::Cancel);
@@ -295,6 +201,27 @@ TEST_F(PrintWindowTest, CancelledDialogsPrintNothing)
     EXPECT_FALSE(QFile::exists(pdf("b.pdf")));
     EXPECT_TRUE(w->PrintButton->isVisible());
     EXPECT_EQ(w->CatListBox->selectedItems().size(), 3);
+}
+
+TEST_F(PrintWindowTest, WithoutSelectionTheTitleBlockAlonePrintsOnOnePage)
+{
+    openDatabase(kRows);
+    PrintSentencesWindow *w = openWindow();
+    const PrintRun run = printThroughDialogs(w, pdf("title.pdf"));
+    EXPECT_TRUE(run.sawPageSetup);
+    EXPECT_TRUE(run.buttonsHiddenWhilePrinting);
+    EXPECT_TRUE(run.message.isEmpty()) << run.message.toStdString();
+
+    EXPECT_EQ(pageTexts(pdf("title.pdf")).size(), 1);
+    const QString text = pdfText(pdf("title.pdf"));
+    for (const char *shown : {"Velmora 9", "Kelmarin Software", "SATZLISTENDRUCK Velmora", "Datum: ", "Seite 1"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("Klasse:")));
+
+    // The window stays open with its buttons back.
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->PrintButton->isVisible());
+    EXPECT_FALSE(w->PrintProgressBar->isVisible());
 }
 
 TEST_F(PrintWindowTest, CancelClosesTheWindowAndANewOneStartsWithTheSieForm)
@@ -308,16 +235,14 @@ TEST_F(PrintWindowTest, CancelClosesTheWindowAndANewOneStartsWithTheSieForm)
     EXPECT_FALSE(PrintSentencesWindow::instance()->pUseDuSentences);
 }
 
-// The sections come from App::GetSentences2Category with numbers.
-
 TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
 {
     openDatabase(kRows);
     PrintSentencesWindow *w = openWindow();
     w->CatListBox->topLevelItem(0)->setSelected(true);
-    const PrintRun run = printThroughDialogs(w, pdf("sections.pdf"));
-    EXPECT_TRUE(run.message.isEmpty());
+    EXPECT_TRUE(printThroughDialogs(w, pdf("sections.pdf")).message.isEmpty());
 
+    // Sections 0 to 5 of the row's category, never above 5.
     const QString container = w->PrintContainerField->toPlainText();
     EXPECT_TRUE(container.startsWith(QStringLiteral("SATZLISTENDRUCK Velmora\nDatum: ")));
     EXPECT_TRUE(container.endsWith(QStringLiteral("Klasse: 1-2  Arbeitsverhalten : Fleiß : Mitarbeit\n"
@@ -327,30 +252,22 @@ TEST_F(PrintWindowTest, SelectedRowsPrintTheirNumberedSections)
                                                   "Klasse: 1-2  Arbeitsverhalten : Fleiß : Mitarbeit\n"
                                                   "Stufe: 5\n9-1  Fünf\n\n\n")))
         << container.toStdString();
-    EXPECT_FALSE(container.contains(QStringLiteral("Sechs"))) << "sections above 5 are never printed";
 
     const QString text = pdfText(pdf("sections.pdf"));
-    EXPECT_TRUE(text.contains(QStringLiteral("SATZLISTENDRUCK Velmora")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Klasse: 1-2 Arbeitsverhalten : Fleiß : Mitarbeit")))
-        << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("Stufe: 0")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Stufe: 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("7-1 P")));
-    EXPECT_TRUE(text.contains(QStringLiteral("7-3 R")));
-    EXPECT_TRUE(text.contains(QStringLiteral("9-1 Fünf")));
+    for (const char *shown : {"Klasse: 1-2 Arbeitsverhalten : Fleiß : Mitarbeit", "Stufe: 1", "7-3 R", "9-1 Fünf"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("Umgang")));
-    EXPECT_EQ(pdfPages(pdf("sections.pdf")), 1);
-}
+    EXPECT_EQ(pageTexts(pdf("sections.pdf")).size(), 1);
 
-TEST_F(PrintWindowTest, TheDuFormPrintsTheDuVariants)
-{
-    openDatabase(kRows);
-    PrintSentencesWindow *w = openWindow(true);
+    // The Du form prints the Du variants; rows without one print nothing.
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    w = openWindow(true);
     w->CatListBox->topLevelItem(0)->setSelected(true);
     printThroughDialogs(w, pdf("du.pdf"));
-    const QString text = pdfText(pdf("du.pdf"));
-    EXPECT_TRUE(text.contains(QStringLiteral("7-2 Du Q"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("Null"))) << "rows without a Du form print nothing";
+    const QString du = pdfText(pdf("du.pdf"));
+    EXPECT_TRUE(du.contains(QStringLiteral("7-2 Du Q"))) << du.toStdString();
+    EXPECT_FALSE(du.contains(QStringLiteral("Null")));
 }
 
 TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
@@ -359,23 +276,20 @@ TEST_F(PrintWindowTest, ALongListGoesOnTwoPagesWithoutAnEmptyThird)
     std::vector<SentenceRow> rows;
     for (int i = 0; i < 12; ++i) {
         const QByteArray area = QStringLiteral("Bereich %1").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
-        rows.push_back(printRow("Lernen", "Lesen", area.constData(), 1, 1, 4, 200 + i,
-                                QStringLiteral("Erster Satz\rZweiter Satz\rDritter Satz")));
+        rows.push_back(sentenceRow("Lernen", "Lesen", area.constData(), 1, 1, 4, 200 + i,
+                                   "Erster Satz\rZweiter Satz\rDritter Satz"));
     }
-    rows.push_back(printRow("Arbeitsverhalten", "Fleiß", "Mitarbeit", 1, 1, 2, 7, QStringLiteral("P")));
     openDatabase(rows);
     PrintSentencesWindow *w = openWindow();
     QTest::mouseClick(w->PushButton2, Qt::LeftButton);
     printThroughDialogs(w, pdf("long.pdf"));
 
     const QStringList pages = pageTexts(pdf("long.pdf"));
-    ASSERT_EQ(pdfPages(pdf("long.pdf")), 2);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Seite 1")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Seite 2")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Velmora 9")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("211-3 Dritter Satz")));
-    EXPECT_EQ(w->PrintProgressBar->maximum(), 0);
 }
 
 // The page printer alone, on a PDF printer set up without dialogs.
@@ -417,27 +331,21 @@ TEST_F(PagePrinterTest, ATextThatFillsItsLastPageEndsThere)
     while (SentencePages::pageCount(probe, lines(onePage + 1), textFont()) == 1)
         ++onePage;
     ASSERT_GT(onePage, 10);
-    EXPECT_EQ(SentencePages::pageCount(probe, lines(2 * onePage), textFont()), 2);
 
     QPrinter full(QPrinter::HighResolution);
     setUpPrinter(full, QStringLiteral("full.pdf"));
     EXPECT_EQ(SentencePages::print(full, lines(onePage), textFont()), 1);
-    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("full.pdf"))), 1);
-    const QString one = pdfText(dir.filePath(QStringLiteral("full.pdf")));
-    EXPECT_TRUE(one.contains(QStringLiteral("Zeile %1").arg(onePage)));
-    EXPECT_FALSE(one.contains(QStringLiteral("Seite 2")));
+    EXPECT_EQ(pageTexts(dir.filePath(QStringLiteral("full.pdf"))).size(), 1);
 
     QPrinter two(QPrinter::HighResolution);
     setUpPrinter(two, QStringLiteral("two.pdf"));
     EXPECT_EQ(SentencePages::print(two, lines(2 * onePage), textFont()), 2);
     const QStringList pages = pageTexts(dir.filePath(QStringLiteral("two.pdf")));
     ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Seite 1")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Zeile %1\n").arg(onePage)));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Zeile %1\n").arg(onePage + 1)));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Zeile %1\n").arg(2 * onePage)));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Seite 2")));
-    EXPECT_TRUE(pages[1].contains(QStringLiteral("Velmora 9")));
 }
 
 TEST_F(PagePrinterTest, NothingToDrawOnGivesMinusOne)
@@ -452,7 +360,6 @@ TEST_F(PagePrinterTest, NothingToDrawOnGivesMinusOne)
     QPrinter tiny(QPrinter::HighResolution);
     setUpPrinter(tiny, QStringLiteral("tiny.pdf"));
     tiny.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
-    EXPECT_EQ(SentencePages::pageCount(tiny, lines(3), textFont()), 0);
     EXPECT_EQ(SentencePages::print(tiny, lines(3), textFont()), -1);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("tiny.pdf"))));
 }

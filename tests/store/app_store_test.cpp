@@ -1,9 +1,7 @@
 #include "app/App.h"
 #include "framework/Folders.h"
-#include "store/Schema.h"
 #include "store/SentenceImporter.h"
 #include "support/GuiTestSupport.h"
-#include "support/TestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -15,59 +13,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <deque>
-
 #include <gtest/gtest.h>
 
 namespace {
-// Answers every modal dialog while it lives: an open dialog takes the next
-// path of the queue ("" cancels it), a message box is read and confirmed.
-class ModalScript
-{
-public:
-    explicit ModalScript(std::deque<QString> paths, std::function<void()> afterChoosing = {})
-        : m_paths(std::move(paths))
-        , m_afterChoosing(std::move(afterChoosing))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
-        m_timer.start(20);
-    }
-
-    QStringList seen; // dialog titles with their prompts, and message texts
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            const auto *prompt = dialog->findChild<QLabel *>(QStringLiteral("PromptText"));
-            seen << dialog->windowTitle() + QStringLiteral(" / ") + (prompt ? prompt->text() : QString());
-            const QString path = m_paths.empty() ? QString() : m_paths.front();
-            if (!m_paths.empty())
-                m_paths.pop_front();
-            if (path.isEmpty()) {
-                cancelDialog(dialog);
-                return;
-            }
-            chooseFileInDialog(dialog, path);
-            if (m_afterChoosing)
-                m_afterChoosing();
-            return;
-        }
-        seen << dialogText(modal);
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
-            box->accept();
-        else
-            cancelDialog(modal);
-    }
-
-    QTimer m_timer;
-    std::deque<QString> m_paths;
-    std::function<void()> m_afterChoosing;
-};
-
 const QString kFirstDialog
     = QStringLiteral("Texttabelle öffnen... / Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:");
 const QString kSecondDialog
@@ -105,16 +53,10 @@ protected:
     QTemporaryDir m_programDir;
 };
 
-QMap<QString, QString> storedSchema(Database &db)
-{
-    QMap<QString, QString> schema;
-    const auto rs = db.SQLSelect(QStringLiteral("select name, sql from sqlite_master where type = 'table'"));
-    for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext())
-        schema.insert(rs->Field(QStringLiteral("name")), rs->Field(QStringLiteral("sql")));
-    return schema;
-}
 } // namespace
 
+// The queries' edge cases are tested on their own; here the application's
+// entry points: both key forms, the Du and number switches, the class.
 TEST_F(AppStoreTest, SectionListsRandomPickAndWriteBack)
 {
     App application;
@@ -127,15 +69,11 @@ TEST_F(AppStoreTest, SectionListsRandomPickAndWriteBack)
     const QString a = QStringLiteral("Arbeitsverhalten");
     const QString s = QStringLiteral("Sorgfalt");
     const QString one = QStringLiteral("1");
-    EXPECT_EQ(application.GetSentences2Category(n, a, s, one, 5, false, false), QStringLiteral("P\nQ\nR"));
     EXPECT_EQ(application.GetSentences2Category(n, a, s, one, 5, true, true), QStringLiteral("7-1  Du P\n7-2  Du Q\n"));
     EXPECT_EQ(application.GetSentences2Category(QStringLiteral("Arbeitsverhalten : Sorgfalt 1"), 10, false, false),
               QStringLiteral("P\nQ\nR"));
-    EXPECT_EQ(application.GetSentences2Category(n, a, QStringLiteral("Tempo"), QStringLiteral("2"), 5, false, false),
-              QString());
     const QString picked = application.GetRandSentence2Category(n, a, s, one, 5, false);
     EXPECT_TRUE(picked == QStringLiteral("P") || picked == QStringLiteral("Q") || picked == QStringLiteral("R"));
-    EXPECT_EQ(application.GetRandSentence2Category(n, a, QStringLiteral("Fehlt"), one, 5, false), QString());
 
     // The edited list as the main window passes it, apostrophe included.
     const QString edited = QStringLiteral("Er geht's ruhig an.\nP");
@@ -170,6 +108,27 @@ TEST_F(AppStoreTest, SentencesByNumberFollowTheDuSwitchOfThePreferences)
     EXPECT_EQ(application.getSentences2NumList(QStringLiteral("12-1"), cls), QStringLiteral(" A"));
 }
 
+TEST_F(AppStoreTest, ANumberListSurvivesTheDatabaseReopenedWhileItYields)
+{
+    App application;
+    createSentenceDb(programFile(),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 12, "A\rB\rC", "")});
+    ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
+    // The preferences dialog's save reopens the database; a long list yields meanwhile.
+    bool reopened = false;
+    QTimer::singleShot(0, &application, [&] {
+        reopened = application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd"));
+    });
+    const int items = 3000;
+    QString expected;
+    for (int i = 0; i < items; ++i)
+        expected += QStringLiteral(" B");
+    EXPECT_EQ(application.getSentences2NumList(QStringList(items, QStringLiteral("12-2")).join(u','),
+                                               QStringLiteral("4")),
+              expected);
+    EXPECT_TRUE(reopened) << "the list gave the event loop a turn";
+}
+
 TEST_F(AppStoreTest, ImportBuildsTheDatabaseReportsAndQuits)
 {
     App application;
@@ -191,15 +150,10 @@ TEST_F(AppStoreTest, ImportBuildsTheDatabaseReportsAndQuits)
 
     // The new file stands in place of the old one.
     ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
-    EXPECT_EQ(storedSchema(*application.pSentenceDB),
-              (QMap<QString, QString>{{QStringLiteral("Saetze"), saetzeCreateSql()},
-                                      {QStringLiteral("Standardsaetze"), standardsaetzeCreateSql()}}));
     EXPECT_EQ(application.GetSentences2CatNumber(1, QStringLiteral("2"), false),
               QStringLiteral("_ arbeitet stets äußerst engagiert mit.\n#Er/Sie# zeigt große Einsatzfreude."));
     EXPECT_EQ(application.getSentence2Number(3, 2, QStringLiteral("6"), false),
               QStringLiteral("#Er/Sie# geht's ruhig an."));
-    EXPECT_EQ(application.GetSentences2CatNumber(1, QStringLiteral("2"), false).contains(QStringLiteral("Alter")),
-              false);
     EXPECT_EQ(application.GetAppendices2StdSentences(QStringLiteral("Versetzung"), 1),
               QStringLiteral("Herzlichen Glückwunsch!"));
 }
@@ -299,7 +253,7 @@ TEST_F(AppStoreTest, FailedInsertionsShowTheDatabaseErrorAndTheRow)
     // A database without tables: every insertion fails.
     application.pSentenceDB->setDatabaseFile(programFile(QStringLiteral("leer.rbd")));
     ASSERT_TRUE(application.pSentenceDB->CreateDatabaseFile());
-    ModalScript script({});
+    ModalScript script;
     EXPECT_FALSE(application.InsertDBRec(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("U"), 1, 3, 4, 12,
                                          QStringLiteral("A"), QString()));
     EXPECT_FALSE(application.InsertStdDBRec(QStringLiteral("A"), 1, 12, 0, QStringLiteral("Satz")));

@@ -42,23 +42,20 @@ class CategoryQueriesTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        const auto row = [](const char *sup, const char *main, const char *sub, int note, int from, int to, int nr) {
-            return sentenceRow(sup, main, sub, note, from, to, nr, "Satz");
-        };
         // Inserted out of number order: the lists follow the sentence numbers.
         createSentenceDb(m_dir.filePath(QStringLiteral("t.rbd")),
                          {
-                             row("Normalform", "Sozialverhalten", "Hilfsbereitschaft", 1, 1, 10, 20),
-                             row("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 10),
-                             row("Normalform", "Arbeitsverhalten", "Sorgfalt", 2, 1, 10, 11),
-                             row("Normalform", "Arbeitsverhalten", "Tempo", 1, 3, 4, 12),
-                             row("Kurzform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 5),
-                             row("Normalform", "Deutsch", "Lesen", 2, 1, 10, 30),
-                             row("Normalform", "Deutsch", "Lesen", 3, 1, 10, 31),
-                             row("Normalform", "Deutsch", "Lesen", 3, 1, 10, 32),
-                             row("Kurzform", "Sport", "Fairness", 0, 10, 10, 40),
-                             row("Kurzform", "Sport", "Fairness", 1, 10, 10, 41),
-                             row("Förder's", "Mathe", "Rechnen", 1, 1, 10, 50),
+                             sentenceRow("Normalform", "Sozialverhalten", "Hilfsbereitschaft", 1, 1, 10, 20),
+                             sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 10),
+                             sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 2, 1, 10, 11),
+                             sentenceRow("Normalform", "Arbeitsverhalten", "Tempo", 1, 3, 4, 12),
+                             sentenceRow("Kurzform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 5),
+                             sentenceRow("Normalform", "Deutsch", "Lesen", 2, 1, 10, 30),
+                             sentenceRow("Normalform", "Deutsch", "Lesen", 3, 1, 10, 31),
+                             sentenceRow("Normalform", "Deutsch", "Lesen", 3, 1, 10, 32),
+                             sentenceRow("Kurzform", "Sport", "Fairness", 0, 10, 10, 40),
+                             sentenceRow("Kurzform", "Sport", "Fairness", 1, 10, 10, 41),
+                             sentenceRow("Förder's", "Mathe", "Rechnen", 1, 1, 10, 50),
                          },
                          {{QStringLiteral("Versetzung"), 1, 1, 0, QStringLiteral("_ wird versetzt")},
                           {QStringLiteral("Versetzung"), 1, 1, 1, QStringLiteral("obwohl")},

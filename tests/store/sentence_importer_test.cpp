@@ -118,10 +118,8 @@ TEST(ImporterGrouping, LinesOfOneKeyMakeOneRow)
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].sentences, QStringLiteral("A\rB\rC"));
     EXPECT_EQ(rows[0].duSentences, QStringLiteral("DA\rDB\rDC"));
-    EXPECT_EQ(rows[0].number, 5);
-    EXPECT_EQ(rows[0].startClass, 1);
     EXPECT_EQ(rows[0].endClass, 4);
-    EXPECT_EQ(rows[0].id(), 10005);
+    EXPECT_EQ(rows[0].id(), 10005) << "start class 1, number 5";
     EXPECT_EQ(counts.sentenceLines, 3);
     EXPECT_EQ(counts.rowsStored, 1);
 }
@@ -220,7 +218,6 @@ TEST(ImporterStdPhrases, FieldsAndMessages)
     EXPECT_EQ(r.phraseNumber, 12);
     EXPECT_EQ(r.appendixNumber, 0);
     EXPECT_EQ(r.sentence, QStringLiteral("Satz"));
-    EXPECT_TRUE(stdPhraseErrorText(QStringLiteral("Fehler"), r).endsWith(QStringLiteral(": A-1120")));
     const StdPhraseRecord shortLine = stdPhraseFromLine(QStringLiteral("Nur Kategorie"));
     EXPECT_EQ(shortLine.sentence, QString());
     EXPECT_EQ(shortLine.phraseNumber, 0);
@@ -237,10 +234,6 @@ TEST(ImporterStdPhrases, FieldsAndMessages)
     EXPECT_EQ(counts.stdLines, 2);
     EXPECT_EQ(stdPhraseFailedText(), QStringLiteral("FEHLER\n\nFehler beim Importieren der Standardformulierungen!"));
     EXPECT_EQ(sentenceRowFailedText(), QStringLiteral("FEHLER\n\nFehler beim Importieren der Textdaten!"));
-    SentenceRecord s;
-    s.startClass = 3;
-    s.number = 12;
-    EXPECT_EQ(sentenceErrorText(QStringLiteral("E"), s), QStringLiteral("E: 30012"));
 }
 
 class DatabaseBuildTest : public ::testing::Test
@@ -329,7 +322,7 @@ TEST_F(DatabaseBuildTest, FailedBuildLeavesTheOldFile)
 
 TEST_F(DatabaseBuildTest, RebuildReplacesTheOldDatabaseAndItsJournal)
 {
-    createSentenceDb(out(), {SentenceRow{}});
+    createSentenceDb(out(), {sentenceRow("S", "K", "U")});
     // A journal of the old file must not be played into the new one.
     writeFile(out() + QStringLiteral("-journal"), QByteArray(4096, 'j'));
     Counts counts;
@@ -342,19 +335,6 @@ TEST_F(DatabaseBuildTest, RebuildReplacesTheOldDatabaseAndItsJournal)
     db.setDatabaseFile(out());
     ASSERT_TRUE(db.Connect());
     EXPECT_EQ(count(db, QStringLiteral("select count(*) as n from Saetze")), 4);
-}
-
-TEST(DatabaseBuildRule, BuildsTheDatabaseFromTheTestFiles)
-{
-    // Made by the build with the build tool, from tests/data/store.
-    const QString path = QStringLiteral(VM_TEST_SENTENCE_DB);
-    ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(storedSchema(path), expectedSchema);
-    Database db;
-    db.setDatabaseFile(path);
-    ASSERT_TRUE(db.Connect());
-    EXPECT_EQ(count(db, QStringLiteral("select count(*) as n from Saetze")), 4);
-    EXPECT_EQ(count(db, QStringLiteral("select count(*) as n from Standardsaetze")), 3);
 }
 
 TEST(DatabaseBuildTool, PrintsTheCountsAndFailsClearly)
@@ -371,7 +351,6 @@ TEST(DatabaseBuildTool, PrintsTheCountsAndFailsClearly)
     EXPECT_TRUE(printed.contains(QStringLiteral("7 Zeilen importiert.\n4 Datensätze erzeugt\n")))
         << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("KOMPLETT!\n\n3 Zeilen importiert.\n")));
-    EXPECT_EQ(storedSchema(outPath), expectedSchema);
 
     process.start(tool,
                   {dir.filePath(QStringLiteral("fehlt.txt")), dir.filePath(QStringLiteral("fehlt.txt")), outPath});

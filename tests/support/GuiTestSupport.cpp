@@ -11,25 +11,28 @@
 #include <QPointer>
 #include <QTimer>
 
-void whenModal(std::function<void(QWidget *)> action, int timeoutMs)
+#include <memory>
+
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs, std::function<bool(QWidget *)> accepts)
 {
     auto *timer = new QTimer(qApp);
-    auto *clock = new QElapsedTimer;
+    // Shared with the connection: freed with the timer also when no dialog came before the end.
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     // A modal dialog open already (the one whose button opens the next) is not the one awaited.
     QPointer<QWidget> before = QApplication::activeModalWidget();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, action = std::move(action), timeoutMs, before] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal && modal == before)
-            modal = nullptr;
-        if (!modal && clock->elapsed() < timeoutMs)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (modal)
-            action(modal);
-    });
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [timer, clock, action = std::move(action), accepts = std::move(accepts), timeoutMs, before] {
+                         QWidget *modal = QApplication::activeModalWidget();
+                         if (modal && (modal == before || (accepts && !accepts(modal))))
+                             modal = nullptr;
+                         if (!modal && clock->elapsed() < timeoutMs)
+                             return;
+                         timer->stop();
+                         timer->deleteLater();
+                         if (modal)
+                             action(modal);
+                     });
     timer->start(20);
 }
 
@@ -77,4 +80,35 @@ QString dialogText(QWidget *dialog)
         if (!label->text().isEmpty())
             parts << label->text();
     return parts.join(u'\n');
+}
+
+ModalScript::ModalScript(std::deque<QString> paths, std::function<void()> afterEach)
+    : m_paths(std::move(paths))
+    , m_afterEach(std::move(afterEach))
+{
+    QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
+    m_timer.start(20);
+}
+
+void ModalScript::answer()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal)
+        return;
+    if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+        const auto *prompt = dialog->findChild<QLabel *>(QStringLiteral("PromptText"));
+        seen << dialog->windowTitle() + QStringLiteral(" / ") + (prompt ? prompt->text() : QString());
+        const QString path = m_paths.empty() ? QString() : m_paths.front();
+        if (!m_paths.empty())
+            m_paths.pop_front();
+        path.isEmpty() ? cancelDialog(dialog) : chooseFileInDialog(dialog, path);
+    } else {
+        seen << dialogText(modal);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            box->accept();
+        else
+            cancelDialog(modal);
+    }
+    if (m_afterEach)
+        m_afterEach();
 }

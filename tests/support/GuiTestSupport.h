@@ -2,13 +2,24 @@
 // Driving modal dialogs the way a person meets them: the action is queued
 // before the dialog opens and runs once a modal widget is active.
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
+#include <deque>
 #include <functional>
 
 // Runs action on the next modal widget that becomes active (within timeoutMs),
-// other than the one active now.
-void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000);
+// other than the one active now; with accepts, only on one it accepts.
+void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000,
+               std::function<bool(QWidget *)> accepts = {});
+// Runs action once a modal dialog of class D is in front, whatever comes before it.
+template <class D>
+void whenModalOf(std::function<void(D *)> action, int timeoutMs = 10000)
+{
+    whenModal([action = std::move(action)](QWidget *w) { action(static_cast<D *>(w)); }, timeoutMs,
+              [](QWidget *w) { return qobject_cast<D *>(w) != nullptr; });
+}
 // Clicks the push button whose text is caption (or object name) in widget.
 bool clickButton(QWidget *widget, const QString &captionOrName);
 // Accepts an open dialog by typing path into its file-name field.
@@ -17,3 +28,22 @@ void chooseFileInDialog(QWidget *dialog, const QString &path);
 void cancelDialog(QWidget *dialog);
 // The text shown by a message dialog or message box (header and text joined).
 QString dialogText(QWidget *dialog);
+
+// Answers every modal dialog while it lives, as a user working through a
+// sequence: an open dialog takes the next path of the queue ("" or an empty
+// queue cancels it), any other dialog is read and confirmed. afterEach runs
+// after every answer.
+class ModalScript
+{
+public:
+    explicit ModalScript(std::deque<QString> paths = {}, std::function<void()> afterEach = {});
+    // The open dialogs' titles with their prompts ("title / prompt") and the other dialogs' texts.
+    QStringList seen;
+
+private:
+    void answer();
+
+    QTimer m_timer;
+    std::deque<QString> m_paths;
+    std::function<void()> m_afterEach;
+};

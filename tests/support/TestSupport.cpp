@@ -30,17 +30,8 @@ QString TempConfigHome::prefsFile() const
 SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
                         const char *sie, const char *du)
 {
-    SentenceRow r;
-    r.superCategory = QString::fromUtf8(sup);
-    r.mainCategory = QString::fromUtf8(main);
-    r.subCategory = QString::fromUtf8(sub);
-    r.section = note;
-    r.startClass = from;
-    r.endClass = to;
-    r.number = nr;
-    r.sentences = QString::fromUtf8(sie);
-    r.duSentences = QString::fromUtf8(du);
-    return r;
+    return {QString::fromUtf8(sup), QString::fromUtf8(main), QString::fromUtf8(sub), note, from, to, nr,
+            QString::fromUtf8(sie), QString::fromUtf8(du)};
 }
 
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
@@ -55,17 +46,10 @@ void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
     createTables(db, tableErrors);
     ASSERT_TRUE(tableErrors.isEmpty()) << tableErrors.join(u'\n').toStdString();
     db.SQLExecute(QStringLiteral("BEGIN"));
-    for (const SentenceRow &row : rows) {
-        const SentenceRecord record{row.superCategory, row.mainCategory, row.subCategory, row.section,
-                                    row.startClass,    row.endClass,     row.number,      row.sentences,
-                                    row.duSentences};
-        ASSERT_TRUE(insertSentenceRecord(db, record)) << db.ErrorMessage().toStdString();
-    }
-    for (const StdPhraseRow &row : stdRows) {
-        const StdPhraseRecord record{row.category, row.categoryNumber, row.phraseNumber, row.appendixNumber,
-                                     row.sentence};
-        ASSERT_TRUE(insertStdPhraseRecord(db, record)) << db.ErrorMessage().toStdString();
-    }
+    for (const SentenceRow &row : rows)
+        ASSERT_TRUE(insertSentenceRecord(db, row)) << db.ErrorMessage().toStdString();
+    for (const StdPhraseRow &row : stdRows)
+        ASSERT_TRUE(insertStdPhraseRecord(db, row)) << db.ErrorMessage().toStdString();
     db.Commit();
     db.Close();
 }

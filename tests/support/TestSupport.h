@@ -1,6 +1,8 @@
 #pragma once
 // Real parts for the tests: temporary folders, a preferences folder of their
 // own, and sentence databases built from rows.
+#include "store/SentenceImporter.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,31 +30,13 @@ private:
     bool m_hadPrevious = false;
 };
 
-struct SentenceRow
-{
-    QString superCategory;
-    QString mainCategory;
-    QString subCategory;
-    int section = 1;
-    int startClass = 1;
-    int endClass = 10;
-    int number = 1;
-    QString sentences; // variants joined by CR, as imported
-    QString duSentences;
-};
+// Rows of the two tables, as the importer stores them (variants joined by CR).
+using SentenceRow = SentenceImporter::SentenceRecord;
+using StdPhraseRow = SentenceImporter::StdPhraseRecord;
 
 // A row written the short way: categories, section, class range, number and texts.
-SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note, int from, int to, int nr,
-                        const char *sie, const char *du = "");
-
-struct StdPhraseRow
-{
-    QString category;
-    int categoryNumber = 1;
-    int phraseNumber = 1;
-    int appendixNumber = 0;
-    QString sentence;
-};
+SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note = 1, int from = 1, int to = 10,
+                        int nr = 1, const char *sie = "Satz", const char *du = "");
 
 // Makes a database file at path with both tables and the rows.
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,

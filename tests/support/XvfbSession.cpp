@@ -1,10 +1,13 @@
 #include "XvfbSession.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QThread>
+
+#include <gtest/gtest.h>
 
 XvfbSession::XvfbSession()
 {
@@ -95,4 +98,24 @@ QString XvfbSession::waitForWindow(const QString &title, int timeoutMs) const
 void XvfbSession::key(const QString &keys) const
 {
     xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), keys});
+}
+
+bool XvfbSession::activate(const QString &window) const
+{
+    int code = -1;
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}, &code);
+    return code == 0;
+}
+
+int runGuiTestsOn(const XvfbSession &session, int argc, char **argv)
+{
+    if (session.isRunning()) {
+        qputenv("DISPLAY", session.display().toLocal8Bit());
+        qunsetenv("WAYLAND_DISPLAY");
+    }
+    qputenv("QT_QPA_PLATFORM", session.isRunning() ? "xcb" : "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

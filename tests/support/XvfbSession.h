@@ -25,6 +25,8 @@ public:
     QString waitForWindow(const QString &title, int timeoutMs = 10000) const;
     // Sends keys (xdotool key syntax) to the window in front.
     void key(const QString &keys) const;
+    // Brings window (an id) to the front and waits until it is active.
+    bool activate(const QString &window) const;
 
 private:
     QString m_display;
@@ -32,3 +34,7 @@ private:
     QProcess m_windowManager;
     bool m_running = false;
 };
+
+// The main of an end-to-end test program: points the application at session's
+// display (the offscreen platform when it did not start), then runs the tests.
+int runGuiTestsOn(const XvfbSession &session, int argc, char **argv);

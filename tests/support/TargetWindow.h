@@ -1,0 +1,42 @@
+#pragma once
+// The target application of the end-to-end runs (tests/transfer/TargetWindow.cpp):
+// a small editor on the X display whose text is kept in a file.
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+
+// How long the runs wait for a window or a text to appear.
+inline constexpr int kXWaitMs = 15000;
+
+// The small editor of TargetWindow.cpp, run as application className; its
+// text is kept in outputFile.
+class TargetWindow
+{
+public:
+    TargetWindow(const QString &className, const QString &outputFile)
+        : m_output(outputFile)
+    {
+        m_process.start(qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath())
+                            + QStringLiteral("/vm-target-window"), {className, outputFile});
+        if (m_process.waitForReadyRead(kXWaitMs))
+            m_window = QString::fromLatin1(m_process.readLine().trimmed());
+    }
+    ~TargetWindow()
+    {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    // Its window id, "" when it did not start.
+    QString window() const { return m_window; }
+    QString text() const
+    {
+        QFile file(m_output);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private:
+    QProcess m_process;
+    QString m_output;
+    QString m_window;
+};

@@ -4,6 +4,7 @@
 #include "SentenceWindow.h"
 
 #include "ExtendedEditField.h"
+#include "LineListFill.h"
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/EventLoop.h"
@@ -16,22 +17,6 @@
 #include <QTabWidget>
 
 namespace {
-// Deletes the rows of control, adds every non-empty line of source and
-// selects the first row, which moves the cascade on.
-template <class Control>
-void initFromLines(Control *control, const QString &source)
-{
-    control->DeleteAllRows();
-    const int n = CountFields(source, EndOfLine());
-    for (int i = 1; i <= n; ++i) {
-        const QString line = NthField(source, EndOfLine(), i);
-        if (!line.isEmpty())
-            control->AddRow(line);
-        yieldToEventLoop();
-    }
-    control->setListIndex(0);
-}
-
 template <class Control>
 QString selectedText(const Control *control)
 {

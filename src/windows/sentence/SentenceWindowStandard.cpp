@@ -3,6 +3,7 @@
 #include "SentenceWindow.h"
 
 #include "ExtendedEditField.h"
+#include "LineListFill.h"
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/EventLoop.h"
@@ -23,16 +24,7 @@ void addEveryLine(Listbox *list, const QString &lines)
 
 void SentenceWindow::InitStdCategoriesPopUp()
 {
-    StdCategoriesPopupMenu->DeleteAllRows();
-    const QString &categories = app().pStdVMCategories;
-    const int n = CountFields(categories, EndOfLine());
-    for (int i = 1; i <= n; ++i) {
-        const QString line = NthField(categories, EndOfLine(), i);
-        if (!line.isEmpty())
-            StdCategoriesPopupMenu->AddRow(line);
-        yieldToEventLoop();
-    }
-    StdCategoriesPopupMenu->setListIndex(0);
+    initFromLines(StdCategoriesPopupMenu, app().pStdVMCategories);
 }
 
 void SentenceWindow::StdCategoriesPopupMenu_Change()

@@ -9,6 +9,19 @@
 #include <QLabel>
 #include <QPushButton>
 
+BevelButton *makeMakerLinkButton(QWidget *parent)
+{
+    auto *button = new BevelButton(parent);
+    button->setObjectName(QStringLiteral("BevelButton1"));
+    button->setCaption(makerHost());
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    QFont linkFont = button->font();
+    linkFont.setPointSize(10);
+    button->setFont(linkFont);
+    return button;
+}
+
 OKDialog::OKDialog(QWidget *parent)
     : OKDialog(false, parent)
 {
@@ -63,14 +76,7 @@ void OKDialog::layOut(bool sheet)
     Canvas1->setPixmap(vmicon());
     locks->place(Canvas1, at({20, 13, 37, 35}, {20, 26, 37, 35}), {});
 
-    BevelButton1 = new BevelButton(this);
-    BevelButton1->setObjectName(QStringLiteral("BevelButton1"));
-    BevelButton1->setCaption(makerHost());
-    BevelButton1->setAutoRaise(true);
-    BevelButton1->setFocusPolicy(Qt::NoFocus);
-    QFont linkFont = BevelButton1->font();
-    linkFont.setPointSize(10);
-    BevelButton1->setFont(linkFont);
+    BevelButton1 = makeMakerLinkButton(this);
     // The modal dialog's link keeps its place; the sheet's follows the bottom.
     locks->place(BevelButton1, at({20, 103, 211, 22}, {20, 123, 211, 22}),
                  sheet ? Qt::Edges(Qt::BottomEdge) : Qt::Edges());

@@ -8,6 +8,10 @@ class BevelButton;
 class QLabel;
 class QPushButton;
 
+// The link button of the message and update dialogs: the maker's web address
+// as caption, flat, taking no focus. The caller places it and connects it.
+BevelButton *makeMakerLinkButton(QWidget *parent);
+
 class OKDialog : public QDialog
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "UpdateCheckDialog.h"
 
 #include "app/App.h"
+#include "app/MessageDialogs.h"
 #include "app/MakerWebSite.h"
 #include "framework/Controls.h"
 #include "framework/Pictures.h"
@@ -68,14 +69,7 @@ UpdateCheckDialog::UpdateCheckDialog()
     separator->setFrameShadow(QFrame::Sunken);
     separator->setGeometry(79, 38, 387, 3);
 
-    BevelButton1 = new BevelButton(this);
-    BevelButton1->setObjectName(QStringLiteral("BevelButton1"));
-    BevelButton1->setCaption(makerHost());
-    BevelButton1->setAutoRaise(true);
-    BevelButton1->setFocusPolicy(Qt::NoFocus);
-    QFont linkFont = BevelButton1->font();
-    linkFont.setPointSize(10);
-    BevelButton1->setFont(linkFont);
+    BevelButton1 = makeMakerLinkButton(this);
     BevelButton1->setGeometry(79, 182, 211, 22);
 
     connect(DownloadButton, &QPushButton::clicked, this, &UpdateCheckDialog::DownloadButton_Action);

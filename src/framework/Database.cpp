@@ -212,3 +212,8 @@ QString sqlText(const QString &value)
     QString quoted = value;
     return quoted.replace(u'\'', QStringLiteral("''"));
 }
+
+QString sqlQuoted(const QString &value)
+{
+    return QStringLiteral("'") + sqlText(value) + QStringLiteral("'");
+}

@@ -88,3 +88,5 @@ private:
 // quote doubled, so that a quote inside a text can neither end the literal
 // early nor reach the database unquoted.
 QString sqlText(const QString &value);
+// The same text as a whole literal, between single quotes.
+QString sqlQuoted(const QString &value);

@@ -7,11 +7,6 @@
 namespace CategoryQueries {
 
 namespace {
-QString quoted(const QString &value)
-{
-    return QStringLiteral("'") + sqlText(value) + QStringLiteral("'");
-}
-
 QString classRange(const QString &classLevel)
 {
     return QStringLiteral("Startklasse <= ") + classLevel + QStringLiteral(" AND Endklasse >= ") + classLevel;
@@ -26,23 +21,23 @@ QString superCategoriesSql(const QString &classLevel)
 
 QString mainCategoriesSql(const QString &classLevel, const QString &superCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Kategorie FROM Saetze WHERE Oberkategorie = ") + quoted(superCategory)
+    return QStringLiteral("SELECT DISTINCT Kategorie FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
            + QStringLiteral(" and Note < 2 and ") + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
 }
 
 QString subCategoriesSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Subkategorie FROM Saetze WHERE Oberkategorie = ") + quoted(superCategory)
-           + QStringLiteral(" and Kategorie = ") + quoted(mainCategory) + QStringLiteral(" and Note < 2 and ")
+    return QStringLiteral("SELECT DISTINCT Subkategorie FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
+           + QStringLiteral(" and Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Note < 2 and ")
            + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
 }
 
 QString sectionsSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
                     const QString &subCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Note FROM Saetze WHERE Oberkategorie = ") + quoted(superCategory)
-           + QStringLiteral(" and Kategorie = ") + quoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
-           + quoted(subCategory) + QStringLiteral(" and ") + classRange(classLevel) + QStringLiteral(" ORDER BY Note");
+    return QStringLiteral("SELECT DISTINCT Note FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
+           + QStringLiteral(" and Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
+           + sqlQuoted(subCategory) + QStringLiteral(" and ") + classRange(classLevel) + QStringLiteral(" ORDER BY Note");
 }
 
 QString categoriesSql(const QString &classLevel)
@@ -65,14 +60,14 @@ QString stdCategoriesSql()
 QString stdSentencesSql(const QString &category)
 {
     return QStringLiteral("select ") + QStringLiteral("Sentence")
-           + QStringLiteral(" from Standardsaetze where Kategorie = ") + quoted(category)
+           + QStringLiteral(" from Standardsaetze where Kategorie = ") + sqlQuoted(category)
            + QStringLiteral(" and Appendixnr = 0");
 }
 
 QString stdAppendicesSql(const QString &category, int phraseNumber)
 {
     return QStringLiteral("select ") + QStringLiteral("Sentence")
-           + QStringLiteral(" from Standardsaetze where Kategorie = ") + quoted(category)
+           + QStringLiteral(" from Standardsaetze where Kategorie = ") + sqlQuoted(category)
            + QStringLiteral(" and Satznr = ") + Str(phraseNumber) + QStringLiteral(" and Appendixnr > 0");
 }
 

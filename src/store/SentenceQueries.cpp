@@ -9,17 +9,12 @@
 namespace SentenceQueries {
 
 namespace {
-QString quoted(const QString &value)
-{
-    return QStringLiteral("'") + sqlText(value) + QStringLiteral("'");
-}
-
 // The conditions shared by the section statements after "where ".
 QString sectionWhere(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
                      const QString &section, const QString &classLevel)
 {
-    return QStringLiteral("Oberkategorie = ") + quoted(superCategory) + QStringLiteral(" and Kategorie = ")
-           + quoted(mainCategory) + QStringLiteral(" and Subkategorie = ") + quoted(subCategory)
+    return QStringLiteral("Oberkategorie = ") + sqlQuoted(superCategory) + QStringLiteral(" and Kategorie = ")
+           + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ") + sqlQuoted(subCategory)
            + QStringLiteral(" and Note = ") + section + QStringLiteral(" and Startklasse <= ") + classLevel
            + QStringLiteral(" and Endklasse >= ") + classLevel;
 }
@@ -27,8 +22,8 @@ QString sectionWhere(const QString &superCategory, const QString &mainCategory, 
 QString keyWhere(const QString &mainCategory, const QString &subCategory, const QString &section,
                  const QString &classLevel)
 {
-    return QStringLiteral("Kategorie = ") + quoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
-           + quoted(subCategory) + QStringLiteral(" and Note = ") + section + QStringLiteral(" and Startklasse <= ")
+    return QStringLiteral("Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
+           + sqlQuoted(subCategory) + QStringLiteral(" and Note = ") + section + QStringLiteral(" and Startklasse <= ")
            + classLevel + QStringLiteral(" and Endklasse >= ") + classLevel;
 }
 
@@ -87,14 +82,14 @@ QString keyCheckSql(const QString &mainCategory, const QString &subCategory, con
 QString sectionUpdateSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
                          const QString &section, const QString &classLevel, bool useDu, const QString &text)
 {
-    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + quoted(text)
+    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + sqlQuoted(text)
            + QStringLiteral(" where ") + sectionWhere(superCategory, mainCategory, subCategory, section, classLevel);
 }
 
 QString keyUpdateSql(const QString &mainCategory, const QString &subCategory, const QString &section,
                      const QString &classLevel, bool useDu, const QString &text)
 {
-    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + quoted(text)
+    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + sqlQuoted(text)
            + QStringLiteral(" where ") + keyWhere(mainCategory, subCategory, section, classLevel);
 }
 

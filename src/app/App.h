@@ -94,8 +94,9 @@ public:
     QString GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
                                      const QString &subCategory, const QString &section, int classLevel,
                                      bool useDu);
-    void PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text);
-    void PutSentences2Category(const QString &superCategory, const QString &mainCategory,
+    // True only when the text was written to exactly one stored section.
+    bool PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text);
+    bool PutSentences2Category(const QString &superCategory, const QString &mainCategory,
                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
                                const QString &text);
 

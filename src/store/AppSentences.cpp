@@ -22,15 +22,15 @@ QString App::GetRandSentence2Category(const QString &superCategory, const QStrin
         GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel, useDu, false));
 }
 
-void App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text)
+bool App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text)
 {
-    SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
+    return SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
 }
 
-void App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
+bool App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
                                 const QString &section, int classLevel, bool useDu, const QString &text)
 {
-    SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section, classLevel,
+    return SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section, classLevel,
                                          useDu, text);
 }
 

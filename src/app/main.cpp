@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("VM Companion"));
     FileTypes::init();
     App theApp;
     // The about box is the default window: made now, shown only on request.

@@ -1,7 +1,7 @@
 #pragma once
-// Scripts for the tests that record each call (their number and every
-// argument, exactly) and answer with a prepared text. The program's folder
-// points at a temporary folder holding them while the object lives.
+// Scripts for the tests that record each call (their number, every argument
+// and their standard input, exactly) and answer with a prepared text. The
+// program's folder points at a temporary folder holding them while the object lives.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,6 +11,7 @@ struct ScriptCall
 {
     int number = 0;
     QStringList arguments;
+    QString input;
     bool operator==(const ScriptCall &other) const = default;
 };
 
@@ -25,7 +26,6 @@ public:
     // Replaces script number by a script of this shell body.
     void writeScript(int number, const QString &body);
     QList<ScriptCall> calls() const;
-    QString folder() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;

@@ -1,3 +1,5 @@
+#include "framework/Folders.h"
+#include "transfer/ScriptOperations.h"
 #include "transfer/TargetRules.h"
 #include "transfer/TransferRoute.h"
 
@@ -28,12 +30,12 @@ TEST_P(RouteTable, ChoosesByCreatorAndConnection)
         << c.creator << " / " << c.connection;
 }
 
-// Every creator and connection of the table runs its script in the
-// application's route test; these are the cases around it.
 INSTANTIATE_TEST_SUITE_P(
     Routes, RouteTable,
     ::testing::Values(RouteCase{"MSWD", "ConectCustom", TransferRoute::InsertMSWD},
                       RouteCase{"C#+A", "ConectCustom", TransferRoute::InsertOther},
+                      RouteCase{"BOBO", "ConectCustom", TransferRoute::PasteGeneric},
+                      RouteCase{"C#+A", "ConnectGeneric", TransferRoute::PasteGeneric},
                       RouteCase{"", "ConectCustom", TransferRoute::PasteGeneric},
                       RouteCase{"MSWD", "ConnectGeneric", TransferRoute::PasteMSWD},
                       RouteCase{"", "", TransferRoute::PasteGeneric},
@@ -57,6 +59,36 @@ TEST(RouteChoice, AsksForTheConnectionTypeOnlyForCreatorsWithARouteOfTheirOwn)
     EXPECT_EQ(asked, 0);
     chooseTransferRoute(QStringLiteral("BOBO"), connection);
     EXPECT_EQ(asked, 1);
+}
+
+TEST(TargetRules, ExcludeTheMainProductThisProgramAndTheFinder)
+{
+    const struct
+    {
+        const char *creator;
+        const char *name;
+        bool acceptable;
+    } cases[] = {{"VMRg", "x", false},  {"vmrb", "x", false},      {"Myta", "Finder", false}, {"Myta", "FINDER", false},
+                 {"Myta", "", false},   {"Myta", "Finder2", true}, {"", "Ohne Code", true},   {"VMR", "x", true}};
+    for (const auto &c : cases)
+        EXPECT_EQ(isAcceptableTarget(QString::fromUtf8(c.creator), QString::fromUtf8(c.name)), c.acceptable)
+            << c.creator << " / " << c.name;
+}
+
+// The rule of the shipped scripts, which need no display for it.
+TEST(TargetRules, CreatorCodesComeFromTheTableOrTheFirstFourCharacters)
+{
+    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+    const struct
+    {
+        const char *name;
+        const char *creator;
+    } cases[] = {{"Velmora", "VMRg"},          {"VM Companion", "VMRb"}, {"vm-companion", "VMRb"},
+                 {"libreoffice-writer", "MSWD"}, {"Soffice", "MSWD"},      {"Zeugnisschreiber", "Zeug"},
+                 {"Ärger", "Ärge"},            {"vi", "vi  "},           {"a b*c", "a b*"}, {"", ""}};
+    for (const auto &c : cases)
+        EXPECT_EQ(getCreatorToProcName({QString::fromUtf8(c.name)}), QString::fromUtf8(c.creator)) << c.name;
+    setProgramFolder(QString());
 }
 
 namespace {

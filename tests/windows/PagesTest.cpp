@@ -102,12 +102,12 @@ protected:
         }
         return w;
     }
-    // The texts the target received, in order.
+    // The texts the target received, in order (on the scripts' standard input).
     QStringList transferred() const
     {
         QStringList texts;
         for (const ScriptCall &call : scripts.calls())
-            texts << call.arguments.value(1);
+            texts << call.input;
         return texts;
     }
     // Sets a number field; the message it shows, if any.

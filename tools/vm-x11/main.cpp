@@ -176,8 +176,15 @@ public:
         , m_incr(atom("INCR"))
         , m_targets(atom("TARGETS"))
         , m_timestamp(atom("TIMESTAMP"))
+        , m_restore(atom("VM_X11_RESTORE"))
     {
+        // Known by its class to a later hold, which asks it to restore first.
+        XClassHint hint{const_cast<char *>("vm-x11"), const_cast<char *>("vm-x11")};
+        XSetClassHint(g_display, m_window, &hint);
     }
+
+    // Set when a later hold asked for the former content to come back now.
+    bool restoreRequested() const { return m_restoreRequested; }
 
     // A server time stamp, from a property change of our own window.
     Time now()
@@ -192,8 +199,14 @@ public:
     std::vector<Format> read(Time time)
     {
         std::vector<Format> formats;
-        if (XGetSelectionOwner(g_display, m_clipboard) == None)
+        const Window owner = XGetSelectionOwner(g_display, m_clipboard);
+        if (owner == None)
             return formats;
+        // A hold still serving its text puts back what it replaced, so that
+        // two quick transfers leave the teacher's content, not the first text.
+        Format ignored;
+        if (windowClass(owner).name == "vm-x11")
+            fetch(m_restore, time, ignored);
         Format list;
         if (!fetch(m_targets, time, list) || list.format != 32)
             return formats;
@@ -339,6 +352,10 @@ private:
             XChangeProperty(g_display, request.requestor, property, XA_ATOM, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char *>(atoms.data()), static_cast<int>(atoms.size()));
             reply.xselection.property = property;
+        } else if (request.target == m_restore) {
+            m_restoreRequested = true;
+            XChangeProperty(g_display, request.requestor, property, XA_INTEGER, 32, PropModeReplace, nullptr, 0);
+            reply.xselection.property = property;
         } else if (request.target == m_timestamp) {
             const unsigned long time = m_ownedSince;
             XChangeProperty(g_display, request.requestor, property, XA_INTEGER, 32, PropModeReplace,
@@ -408,7 +425,8 @@ private:
     };
 
     Window m_window;
-    Atom m_clipboard, m_transfer, m_incr, m_targets, m_timestamp;
+    Atom m_clipboard, m_transfer, m_incr, m_targets, m_timestamp, m_restore;
+    bool m_restoreRequested = false;
     std::vector<Format> m_offered;
     std::vector<Incremental> m_incremental;
     Time m_ownedSince = CurrentTime;
@@ -452,7 +470,9 @@ int hold()
     // that never asks gets ten seconds.
     Clock::time_point firstServed{};
     bool served = false;
-    const auto takenByTarget = [&] { return served && Clock::now() - firstServed > milliseconds(300); };
+    const auto takenByTarget = [&] {
+        return selection.restoreRequested() || (served && Clock::now() - firstServed > milliseconds(300));
+    };
     const bool stillOwner = selection.serve(takenByTarget, [&](const Format &) {
         if (!served)
             firstServed = Clock::now();

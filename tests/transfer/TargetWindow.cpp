@@ -3,14 +3,9 @@
 //   vm-target-window CLASSNAME OUTPUTFILE [PASTE_DELAY_MS]
 // its windows carry CLASSNAME as their class; it prints its window id. With a
 // delay it fetches the clipboard that long after the paste key, as a busy
-// application does. Started as
-//   vm-target-window --own-clipboard MIMETYPE FILE [MIMETYPE FILE...]
-// it offers those files on the clipboard instead and prints "ready".
+// application does.
 #include <QApplication>
-#include <QClipboard>
-#include <QFile>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSaveFile>
 #include <QTimer>
@@ -40,18 +35,6 @@ int main(int argc, char **argv)
         return 2;
     QApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
     QApplication application(argc, argv);
-    if (qstrcmp(argv[1], "--own-clipboard") == 0) {
-        auto *data = new QMimeData;
-        for (int i = 2; i + 1 < argc; i += 2) {
-            QFile file(QString::fromLocal8Bit(argv[i + 1]));
-            if (file.open(QIODevice::ReadOnly))
-                data->setData(QString::fromLocal8Bit(argv[i]), file.readAll());
-        }
-        QGuiApplication::clipboard()->setMimeData(data);
-        std::puts("ready");
-        std::fflush(stdout);
-        return QApplication::exec();
-    }
     const QString outputFile = QString::fromLocal8Bit(argv[2]);
     Editor editor;
     editor.pasteDelayMs = argc > 3 ? QByteArray(argv[3]).toInt() : 0;

@@ -14,168 +14,113 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
 namespace {
 // The display of the whole run, started in main before the application object.
 XvfbSession *g_x = nullptr;
 
-// Every format of the clipboard's content, with its bytes (the selection
-// protocol's own targets, such as TARGETS, aside).
-std::map<QString, QByteArray> clipboardContent()
+// The clipboard's content in format, "" when it offers none.
+QByteArray clipboardData(const QString &format)
 {
-    std::map<QString, QByteArray> content;
-    if (const QMimeData *data = QGuiApplication::clipboard()->mimeData())
-        for (const QString &format : data->formats())
-            if (format.contains(u'/'))
-                content[format] = data->data(format);
-    return content;
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasFormat(format) ? data->data(format) : QByteArray();
 }
-
-struct RouteRun
-{
-    const char *className;  // captured as the target's name; its creator code picks the route
-    const char *creator;
-    const char *connection;
-    bool direct;            // inserted by the script, the clipboard kept
-    int sentenceLength;     // 0: one sentence
-    int pasteDelayMs;       // how late window B fetches the paste
-};
-
-const RouteRun kRuns[] = {
-    {"Ärger", "Ärge", "ConnectGeneric", false, 0, 0},                  // clipboard and script 175
-    {"libreoffice-writer", "MSWD", "ConnectGeneric", false, 0, 0},     // clipboard and script 176
-    {"C#+Anwendung", "C#+A", "ConectCustom", true, 200000, 0},         // direct insertion, script 168
-    {"libreoffice-writer", "MSWD", "ConectCustom", true, 0, 5000},     // direct insertion, script 174
-};
-
-class TransferEndToEnd : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        if (!g_x->isRunning())
-            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
-        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
-        m_app = std::make_unique<App>();
-        m_window = implicitInstance<SentenceWindow>();
-        m_window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window, kXWaitMs));
-    }
-    void TearDown() override
-    {
-        delete existingInstance<SentenceWindow>();
-        m_app.reset();
-        setProgramFolder(QString());
-    }
-
-    void bringProgramToFront()
-    {
-        ASSERT_TRUE(g_x->activate(QString::number(m_window->winId())));
-        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
-                                    kXWaitMs));
-    }
-    std::unique_ptr<TargetWindow> startTarget(const RouteRun &run, const QString &file, int pasteDelayMs = 0)
-    {
-        auto target = std::make_unique<TargetWindow>(QString::fromUtf8(run.className),
-                                                     m_outputs.filePath(file), pasteDelayMs);
-        EXPECT_FALSE(target->window().isEmpty());
-        return target;
-    }
-
-    TempConfigHome m_home;
-    QTemporaryDir m_outputs;
-    std::unique_ptr<App> m_app;
-    SentenceWindow *m_window = nullptr;
-};
 } // namespace
 
 // Two windows A and B of the target: the one used last takes the sentence;
 // once it is closed the other one, even minimised; once none is left, the
 // teacher is told, and the sentence waits on the clipboard.
-TEST_F(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
+TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
 {
-    const QString sentence = m_app->VM_formSentence(
-        QString::fromUtf8("#Er/Sie# arbeitet sorgfältig, _s Heft ist „ordentlich“.\n"), false, QStringLiteral("Klaus"));
-    ASSERT_EQ(sentence, QString::fromUtf8("Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.\n"));
-    QFile png(m_outputs.filePath(QStringLiteral("bild.png"))), html(m_outputs.filePath(QStringLiteral("text.html")));
-    ASSERT_TRUE(png.open(QIODevice::WriteOnly) && html.open(QIODevice::WriteOnly));
-    png.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(3000, '\x01'));
-    html.write("<p>Früher <b>kopiert</b></p>");
-    png.close();
-    html.close();
+    if (!g_x->isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    TempConfigHome home;
+    QTemporaryDir files;
+    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+    App app;
+    SentenceWindow *program = implicitInstance<SentenceWindow>();
+    program->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
+    const QString programWindow = QString::number(program->winId());
+    const auto bringToFront = [&](const QString &window) {
+        const auto programActive = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
+        return g_x->activate(window) && (window != programWindow || QTest::qWaitFor(programActive, kXWaitMs));
+    };
+    const QString sentence = app.VM_formSentence(QString::fromUtf8("#Er/Sie# arbeitet, _s Heft ist „ordentlich“.\n"),
+                                                 false, QStringLiteral("Klaus"));
+    ASSERT_EQ(sentence, QString::fromUtf8("Sie arbeitet, Klaus' Heft ist „ordentlich“.\n"));
+    // Another program's image or formatted text stays on the clipboard of the direct routes.
+    QFile former(files.filePath(QStringLiteral("former")));
+    ASSERT_TRUE(former.open(QIODevice::WriteOnly));
+    former.write(QByteArray("\x89PNG\r\n\x1a\n<p>Früher</p>", 22) + QByteArray(3000, '\x01'));
+    former.close();
 
-    for (const RouteRun &run : kRuns) {
+    const struct
+    {
+        const char *className; // captured as the target's name; its creator code picks the route
+        const char *creator;
+        const char *connection;
+        const char *formerFormat; // on the clipboard before a direct route, from another program
+        int sentenceLength;
+        int pasteDelayMs; // how late window B fetches the paste
+    } runs[] = {{"Ärger", "Ärge", "ConnectGeneric", nullptr, 0, 0},              // clipboard and script 175
+                {"libreoffice-writer", "MSWD", "ConnectGeneric", nullptr, 0, 0}, // clipboard and script 176
+                {"C#+Anwendung", "C#+A", "ConectCustom", "image/png", 200000, 0}, // direct insertion, script 168
+                {"libreoffice-writer", "MSWD", "ConectCustom", "text/html", 0, 5000}}; // direct insertion, script 174
+    for (const auto &run : runs) {
         SCOPED_TRACE(std::string(run.className) + " / " + run.connection);
         const QString name = QString::fromUtf8(run.className);
-        QString text = sentence;
-        while (text.size() < run.sentenceLength)
-            text += sentence;
+        QString text = sentence.repeated(run.sentenceLength / sentence.size() + 1);
         text.truncate(std::max<qsizetype>(run.sentenceLength, sentence.size()));
-        m_app->pPrefs->SetConnectionType(QString::fromUtf8(run.connection));
-        m_app->pPrefs->SetLinkLocked(false);
-        auto a = startTarget(run, QStringLiteral("a.txt"));
-        auto b = startTarget(run, QStringLiteral("b.txt"), run.pasteDelayMs);
+        app.pPrefs->SetConnectionType(QString::fromUtf8(run.connection));
+        app.pPrefs->SetLinkLocked(false);
+        auto a = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("a")));
+        auto b = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("b")), run.pasteDelayMs);
 
         // Captured when the program goes to the background, as the application calls itself.
-        bringProgramToFront();
-        ASSERT_TRUE(g_x->activate(a->window()));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return m_window->TargetProcNameField->text() == name; }, kXWaitMs));
-        EXPECT_EQ(m_app->pPrefs->GetTargetProcessName(), name);
-        EXPECT_EQ(m_app->pPrefs->GetTargetProcessCreator(), QString::fromUtf8(run.creator));
-        ASSERT_TRUE(g_x->activate(b->window()));
-        bringProgramToFront();
-
-        // Another program's image and formatted text stay on the clipboard of the direct routes.
-        QProcess owner;
-        if (run.direct) {
-            owner.start(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/vm-target-window"),
-                        {QStringLiteral("--own-clipboard"), QStringLiteral("image/png"), png.fileName(),
-                         QStringLiteral("text/html"), html.fileName()});
-            ASSERT_TRUE(owner.waitForReadyRead(kXWaitMs));
-            ASSERT_TRUE(QTest::qWaitFor([] { return clipboardContent().count(QStringLiteral("text/html")); }, kXWaitMs));
-        } else {
+        ASSERT_TRUE(bringToFront(programWindow) && bringToFront(a->window()));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return program->TargetProcNameField->text() == name; }, kXWaitMs));
+        EXPECT_EQ(app.pPrefs->GetTargetProcessCreator(), QString::fromUtf8(run.creator));
+        ASSERT_TRUE(bringToFront(b->window()) && bringToFront(programWindow));
+        const QString format = QString::fromUtf8(run.formerFormat ? run.formerFormat : "text/plain");
+        if (run.formerFormat)
+            QProcess::execute(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                                        QStringLiteral("-t"), format, former.fileName()});
+        else
             QGuiApplication::clipboard()->setText(QStringLiteral("Früher"));
-        }
-        const std::map<QString, QByteArray> former = clipboardContent();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !clipboardData(format).isEmpty(); }, kXWaitMs));
+        const QByteArray formerData = clipboardData(format);
 
-        EXPECT_EQ(m_app->TransferSentence(text), 0);
+        EXPECT_EQ(app.TransferSentence(text), 0);
         EXPECT_TRUE(QTest::qWaitFor([&] { return b->text() == text; }, kXWaitMs)) << b->text().size();
-        if (run.direct) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return clipboardContent() == former; }, kXWaitMs));
-            EXPECT_EQ(former.at(QStringLiteral("image/png")).size(), 3008);
-        } else {
-            EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
-        }
+        const QByteArray expected = run.formerFormat ? formerData : text.toUtf8();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return clipboardData(format) == expected; }, kXWaitMs));
 
         b.reset();
         g_x->xdotool({QStringLiteral("windowminimize"), a->window()});
-        bringProgramToFront();
-        const QString second = QStringLiteral("Zweiter Satz für A");
-        EXPECT_EQ(m_app->TransferSentence(second), 0);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return a->text() == second; }, kXWaitMs));
+        ASSERT_TRUE(bringToFront(programWindow));
+        EXPECT_EQ(app.TransferSentence(name), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return a->text() == name; }, kXWaitMs));
         EXPECT_EQ(g_x->xdotool({QStringLiteral("getactivewindow")}), a->window());
-        EXPECT_EQ(a->text(), second);
 
         a.reset();
-        bringProgramToFront();
+        ASSERT_TRUE(bringToFront(programWindow));
         ModalScript answers;
-        EXPECT_EQ(m_app->TransferSentence(text), 0);
+        EXPECT_EQ(app.TransferSentence(text), 0);
         QTest::qWait(300);
         EXPECT_EQ(answers.seen, QStringList{QStringLiteral("Text nicht eingefügt\nVon „%1“ ist kein Fenster geöffnet, "
                                                            "in das der Text eingefügt werden kann. Der Text liegt in "
                                                            "der Zwischenablage; Sie können ihn von Hand einfügen.")
                                                 .arg(name)});
         EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
-        owner.kill();
-        owner.waitForFinished();
     }
+    delete program;
+    setProgramFolder(QString());
 }
 
 int main(int argc, char **argv)

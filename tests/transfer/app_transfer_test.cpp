@@ -1,6 +1,6 @@
 // The link lock and the choice of a target when none is stored, with
 // recording scripts in place of the shipped ones.
-#include "ScriptTestSupport.h"
+#include "support/RecordingScripts.h"
 
 #include "app/App.h"
 #include "framework/Controls.h"

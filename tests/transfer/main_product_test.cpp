@@ -41,7 +41,7 @@ protected:
         return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
     }
     // The texts of the messages shown while request runs, each answered.
-    QStringList messagesOf(const std::function<void()> &request)
+    static QStringList messagesOf(const std::function<void()> &request)
     {
         ModalScript answers;
         request();
@@ -77,6 +77,16 @@ TEST_F(MainProductRequests, EachRequestSendsItsEventAndUsesTheReplyText)
     EXPECT_EQ(events(), QStringLiteral("VMRg\tGetS\ti:1\nVMRg\tGetS\ti:2\nVMRg\tGetS\ti:3\nVMRg\tGetS\n"
                                        "VMRg\tGetS\ts:Arbeitsverhalten,3\nVMRg\tSwiL\ts:2\nVMRg\tSwiL\ts:7\n"
                                        "VMRg\tSwiL\ts:0\nVMRg\tGtPt\nmisc\tdosc\n"));
+
+    // The main product lies in the program's folder.
+    setProgramFolder(m_dir.path());
+    QFile item(m_dir.filePath(QStringLiteral("Velmora 9")));
+    ASSERT_TRUE(item.open(QIODevice::WriteOnly) && item.write("#!/bin/sh\ntouch \"$0.gestartet\"\n") > 0);
+    item.close();
+    item.setPermissions(item.permissions() | QFileDevice::ExeOwner);
+    EXPECT_EQ(m_app.LaunchVM(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(item.fileName() + QStringLiteral(".gestartet")); }, 10000));
+    setProgramFolder(QString());
 }
 
 TEST_F(MainProductRequests, WithoutAnAnswerEveryRequestReportsNotSent)
@@ -101,17 +111,4 @@ TEST_F(MainProductRequests, WithoutAnAnswerEveryRequestReportsNotSent)
     EXPECT_EQ(messagesOf([&] { EXPECT_EQ(m_app.VM5_GetSentences2Category(QStringLiteral("x"), 3), QString()); }),
               QStringList{notRunning});
     EXPECT_EQ(messagesOf([&] { EXPECT_EQ(m_app.VM5SwitchProgPart(2), -1); }), QStringList{notRunning});
-}
-
-TEST_F(MainProductRequests, LaunchStartsTheItemInTheProgramFolder)
-{
-    setProgramFolder(m_dir.path());
-    QFile item(m_dir.filePath(QStringLiteral("Velmora 9")));
-    ASSERT_TRUE(item.open(QIODevice::WriteOnly));
-    item.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/gestartet\"\n");
-    item.close();
-    item.setPermissions(item.permissions() | QFileDevice::ExeOwner);
-    EXPECT_EQ(m_app.LaunchVM(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(m_dir.filePath(QStringLiteral("gestartet"))); }, 10000));
-    setProgramFolder(QString());
 }

@@ -3,7 +3,7 @@
 // button, with recording scripts standing in for the target application.
 #include "WindowTestSupport.h"
 #include "support/GuiTestSupport.h"
-#include "transfer/ScriptTestSupport.h"
+#include "support/RecordingScripts.h"
 
 #include "app/App.h"
 #include "app/Menu.h"

@@ -1,4 +1,4 @@
-#include "ScriptTestSupport.h"
+#include "RecordingScripts.h"
 
 #include "framework/Folders.h"
 

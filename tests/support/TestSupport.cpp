@@ -58,3 +58,11 @@ QString testDataPath(const QString &name)
 {
     return QDir(qEnvironmentVariable("VM_TEST_DATA")).filePath(name);
 }
+
+QStringList texts(const std::vector<const char *> &utf8)
+{
+    QStringList list;
+    for (const char *text : utf8)
+        list << QString::fromUtf8(text);
+    return list;
+}

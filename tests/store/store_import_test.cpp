@@ -15,21 +15,10 @@
 using namespace SentenceImporter;
 
 namespace {
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QString tableSql(const QString &path)
 {
-    Database db;
-    db.setDatabaseFile(path);
-    const auto rs = db.Connect() ? db.SQLSelect(QStringLiteral("select group_concat(sql, ';') as s from "
-                                                               "(select sql from sqlite_master order by name)"))
-                                 : nullptr;
-    return rs ? rs->Field(QStringLiteral("s")) : QString();
+    return firstValue(path, QStringLiteral("select group_concat(sql, ';') as v from (select sql from sqlite_master "
+                                           "order by name)"));
 }
 } // namespace
 
@@ -37,22 +26,14 @@ TEST(ImporterReading, LineEndsEncodingAndUnreadableFiles)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.txt"));
-    const struct
-    {
-        QByteArray bytes;
-        std::vector<const char *> lines;
-    } cases[] = {
-        {"a\rb\nc\r\nd\r", {"a", "b", "c", "d"}},
-        {"a\r\rb", {"a", "", "b"}},
-        {"\x8a\xa7\t\xc3\xa4", {"äß\t√§"}},
-        {"", {}},
-    };
+    const std::pair<QByteArray, std::vector<const char *>> cases[] = {
+        {"a\rb\nc\r\nd\r", {"a", "b", "c", "d"}}, {"a\r\rb", {"a", "", "b"}}, {"\x8a\xa7\t\xc3\xa4", {"äß\t√§"}}, {"", {}}};
     QStringList lines;
     QString error;
-    for (const auto &c : cases) {
-        writeFile(path, c.bytes);
+    for (const auto &[bytes, expected] : cases) {
+        writeBytes(path, bytes);
         ASSERT_TRUE(readLines(path, lines, error));
-        EXPECT_EQ(lines, texts(c.lines)) << c.bytes.toStdString();
+        EXPECT_EQ(lines, texts(expected)) << bytes.toStdString();
     }
     EXPECT_FALSE(readLines(dir.filePath(QStringLiteral("fehlt.txt")), lines, error));
     EXPECT_EQ(error, QStringLiteral("Die Textdatei „fehlt.txt“ kann nicht gelesen werden!"));
@@ -107,67 +88,54 @@ TEST(ImporterGrouping, RowsFromLines)
     EXPECT_EQ(stdPhraseErrorText(QStringLiteral("E"), r), QStringLiteral("E: A-1120"));
 }
 
-TEST(DatabaseBuild, SampleFilesGiveTheExactSchemaWithIndexesAndTheStoredCounts)
+TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
-    createSentenceDb(out, {sentenceRow("S", "K", "U")});
-    writeFile(out + QStringLiteral("-journal"), QByteArray(4096, 'j')); // must not be played into the new file
-    Counts counts;
-    QStringList messages;
-    ASSERT_TRUE(buildDatabase(testDataPath(QStringLiteral("store/Formulierungen.txt")),
-                              testDataPath(QStringLiteral("store/Standardformulierungen.txt")), out, counts, messages))
-        << messages.join(u'\n').toStdString();
-    EXPECT_EQ(messages, (QStringList{QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
-                                                    "4 Datensätze erzeugt"),
-                                     QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.")}));
-    const QStringList indexes = sentenceIndexSql();
-    const QString bare = QStringLiteral("IF NOT EXISTS ");
-    EXPECT_EQ(tableSql(out), QStringList({saetzeCreateSql(), QString(indexes[0]).remove(bare),
-                                          QString(indexes[1]).remove(bare), standardsaetzeCreateSql()})
-                                 .join(u';'));
-    EXPECT_FALSE(QFile::exists(temporaryPathFor(out)));
-    EXPECT_FALSE(QFile::exists(out + QStringLiteral("-journal")));
-}
-
-TEST(DatabaseBuildTool, AFullDiskLeavesTheOldDatabaseAndFails)
-{
-    QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
-    const QString sentences = dir.filePath(QStringLiteral("s.txt"));
-    const QString phrases = dir.filePath(QStringLiteral("p.txt"));
+    const QString big = dir.filePath(QStringLiteral("s.txt"));
     GeneratedCollection written;
-    ASSERT_TRUE(writeCollection(sentences, phrases, CollectionSize{20000, 800}, written));
-    createSentenceDb(out, {sentenceRow("Alt", "K", "U")});
-    QFile old(out);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    const QByteArray before = old.readAll();
-    old.close();
-    const QString tool = QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("sentence-db-builder"));
+    ASSERT_TRUE(writeCollection(big, dir.filePath(QStringLiteral("p.txt")), CollectionSize{20000, 800}, written));
+    const QString bare = QStringLiteral("IF NOT EXISTS ");
+    const QString schema = QStringList({saetzeCreateSql(), QString(sentenceIndexSql()[0]).remove(bare),
+                                        QString(sentenceIndexSql()[1]).remove(bare), standardsaetzeCreateSql()})
+                               .join(u';');
     const struct
     {
-        const char *limit;
+        QString sentences;
+        QString phrases;
+        const char *fileSizeLimit;
         int exitCode;
-    } cases[] = {{"1024", 1}, {"unlimited", 0}};
+        QString printed;
+    } cases[] = {
+        {testDataPath(QStringLiteral("store/Formulierungen.txt")),
+         testDataPath(QStringLiteral("store/Standardformulierungen.txt")), "unlimited", 0,
+         QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n4 Datensätze erzeugt\n"
+                        "IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.\n")},
+        {big, dir.filePath(QStringLiteral("p.txt")), "1024", 1, QStringLiteral("Die Datenbank „Formulierungshilfen.rbd“ wurde nicht ersetzt")},
+        {big, dir.filePath(QStringLiteral("p.txt")), "unlimited", 0, QStringLiteral("\n%1 Datensätze erzeugt\n").arg(written.rows)},
+    };
     for (const auto &c : cases) {
+        createSentenceDb(out, {sentenceRow("Alt", "K", "U")});
+        writeBytes(out + QStringLiteral("-journal"), QByteArray(4096, 'j')); // not to be played into a new file
+        QFile old(out);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        const QByteArray before = old.readAll();
+        old.close();
         QProcess process;
-        process.start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("ulimit -f %1; exec \"$0\" \"$@\"")
-                                                                         .arg(QString::fromUtf8(c.limit)),
-                                               tool, sentences, phrases, out});
+        process.start(QStringLiteral("bash"),
+                      {QStringLiteral("-c"), QStringLiteral("ulimit -f %1; exec \"$0\" \"$@\"").arg(QString::fromUtf8(c.fileSizeLimit)),
+                       QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("sentence-db-builder")),
+                       c.sentences, c.phrases, out});
         ASSERT_TRUE(process.waitForFinished(60000));
         const QString printed = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.limit;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << printed.toStdString();
         EXPECT_EQ(process.exitCode(), c.exitCode) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(c.printed)) << printed.toStdString();
         EXPECT_FALSE(QFile::exists(temporaryPathFor(out)));
         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-        if (c.exitCode != 0) {
+        if (c.exitCode == 0)
+            EXPECT_EQ(tableSql(out), schema);
+        else
             EXPECT_EQ(old.readAll(), before) << "the old database is left as it was";
-            EXPECT_TRUE(printed.contains(QStringLiteral("„Formulierungshilfen.rbd“ wurde nicht ersetzt")))
-                << printed.toStdString();
-        } else {
-            EXPECT_TRUE(printed.contains(QStringLiteral("\n%1 Datensätze erzeugt").arg(written.rows)))
-                << printed.toStdString();
-        }
-        old.close();
     }
 }

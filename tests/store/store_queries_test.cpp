@@ -11,8 +11,6 @@ using namespace CategoryQueries;
 using namespace SentenceQueries;
 
 namespace {
-const QString kMiss = QStringLiteral(": Kein Formulierungsbaustein mit dieser Satznummer!");
-
 class StoreQueriesTest : public ::testing::Test
 {
 protected:
@@ -20,21 +18,21 @@ protected:
     {
         // Inserted out of number order: the lists follow the sentence numbers.
         createSentenceDb(m_dir.filePath(QStringLiteral("t.rbd")),
-                         {sentenceRow("Normalform", "Sozialverhalten", "Hilfe", 1, 1, 10, 20, "P\rQ\rR", "Du P\rDu Q"),
-                          sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 10, "Eins\rZwei\r"),
-                          sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 2, 1, 10, 11),
-                          sentenceRow("Normalform", "Arbeitsverhalten", "Tempo", 1, 3, 4, 12),
-                          sentenceRow("Kurzform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 5),
-                          sentenceRow("Normalform", "Deutsch", "Lesen", 3, 1, 10, 31),
-                          sentenceRow("Normalform", "Deutsch", "Lesen", 2, 1, 10, 30),
-                          sentenceRow("Kurzform", "Sport", "Fairness", 1, 10, 10, 41),
-                          sentenceRow("Förder's", "Mathe", "Rechnen", 1, 5, 6, 120, "1\r2\r3\r4\r5\r6\r7\r8\r9\rZehn"),
-                          sentenceRow("Andere", "Sozialverhalten", "Hilfe", 3, 1, 10, 21, "Andere")},
-                         {{QStringLiteral("Versetzung"), 1, 1, 0, QStringLiteral("_ wird versetzt")},
-                          {QStringLiteral("Versetzung"), 1, 1, 1, QStringLiteral("obwohl")},
-                          {QStringLiteral("Versetzung"), 1, 1, 2, QStringLiteral("weil")},
-                          {QStringLiteral("Versetzung"), 1, 2, 0, QStringLiteral("_ wird nicht versetzt")},
-                          {QStringLiteral("Bemerkungen"), 2, 1, 0, QStringLiteral("Ruhig")}});
+                         {sentenceRow("N", "Sozial", "Hilfe", 1, 1, 10, 20, "P\rQ\rR", "Du P\rDu Q"),
+                          sentenceRow("N", "Arbeit", "Sorgfalt", 1, 1, 10, 10, "Eins\rZwei\r"),
+                          sentenceRow("N", "Arbeit", "Sorgfalt", 2, 1, 10, 11),
+                          sentenceRow("N", "Arbeit", "Tempo", 1, 3, 4, 12),
+                          sentenceRow("K", "Arbeit", "Sorgfalt", 1, 1, 10, 5),
+                          sentenceRow("N", "Deutsch", "Lesen", 3, 1, 10, 31),
+                          sentenceRow("N", "Deutsch", "Lesen", 2, 1, 10, 30),
+                          sentenceRow("K", "Sport", "Fair", 1, 10, 10, 41),
+                          sentenceRow("F's", "Mathe", "Rechnen", 1, 5, 6, 120, "1\r2\r3\r4\r5\r6\r7\r8\r9\rZehn"),
+                          sentenceRow("A", "Sozial", "Hilfe", 3, 1, 10, 21, "Andere")},
+                         {{QStringLiteral("V"), 1, 1, 0, QStringLiteral("versetzt")},
+                          {QStringLiteral("V"), 1, 1, 1, QStringLiteral("obwohl")},
+                          {QStringLiteral("V"), 1, 1, 2, QStringLiteral("weil")},
+                          {QStringLiteral("V"), 1, 2, 0, QStringLiteral("nicht versetzt")},
+                          {QStringLiteral("B"), 2, 1, 0, QStringLiteral("Ruhig")}});
         m_db.setDatabaseFile(m_dir.filePath(QStringLiteral("t.rbd")));
         ASSERT_TRUE(m_db.Connect());
     }
@@ -48,82 +46,74 @@ protected:
     QTemporaryDir m_dir;
     Database m_db;
 };
+
+QString t(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 } // namespace
 
 TEST_F(StoreQueriesTest, CategoryLevelsCountOnlySectionsBelowTwoAndFollowTheClass)
 {
-    const QString N = QStringLiteral("Normalform");
-    const QString A = QStringLiteral("Arbeitsverhalten");
     const struct
     {
         SqlStatement statement;
         const char *column;
         const char *expected;
     } cases[] = {
-        {superCategoriesStatement(QStringLiteral("5")), "Oberkategorie", "Kurzform\nNormalform\nFörder's"},
-        {mainCategoriesStatement(QStringLiteral("5"), N), "Kategorie", "Arbeitsverhalten\nSozialverhalten"},
-        {mainCategoriesStatement(QStringLiteral("5"), QStringLiteral("Förder's")), "Kategorie", "Mathe"},
-        {mainCategoriesStatement(QStringLiteral("10"), QStringLiteral("Kurzform")), "Kategorie", "Arbeitsverhalten\nSport"},
-        {mainCategoriesStatement(QStringLiteral("9"), QStringLiteral("Kurzform")), "Kategorie", "Arbeitsverhalten"},
-        {subCategoriesStatement(QStringLiteral("2"), N, A), "Subkategorie", "Sorgfalt"},
-        {subCategoriesStatement(QStringLiteral("3"), N, A), "Subkategorie", "Sorgfalt\nTempo"},
-        {subCategoriesStatement(QStringLiteral("5"), N, A), "Subkategorie", "Sorgfalt"},
-        {subCategoriesStatement(QStringLiteral("x"), N, A), "Subkategorie", ""},
-        {sectionsStatement(QStringLiteral("5"), N, QStringLiteral("Deutsch"), QStringLiteral("Lesen")), "Note", "2\n3"},
-        {stdCategoriesStatement(), "Kategorie", "Bemerkungen\nVersetzung"},
-        {stdSentencesStatement(QStringLiteral("Versetzung")), "Sentence", "_ wird versetzt\n_ wird nicht versetzt"},
-        {stdAppendicesStatement(QStringLiteral("Versetzung"), 1), "Sentence", "obwohl\nweil"},
-        {stdAppendicesStatement(QStringLiteral("Versetzung"), 2), "Sentence", ""},
+        {superCategoriesStatement(t("5")), "Oberkategorie", "K\nN\nF's"},
+        {mainCategoriesStatement(t("5"), t("N")), "Kategorie", "Arbeit\nSozial"},
+        {mainCategoriesStatement(t("5"), t("F's")), "Kategorie", "Mathe"},
+        {mainCategoriesStatement(t("10"), t("K")), "Kategorie", "Arbeit\nSport"},
+        {subCategoriesStatement(t("2"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt"},
+        {subCategoriesStatement(t("3"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt\nTempo"},
+        {subCategoriesStatement(t("5"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt"},
+        {sectionsStatement(t("5"), t("N"), t("Deutsch"), t("Lesen")), "Note", "2\n3"},
+        {stdCategoriesStatement(), "Kategorie", "B\nV"},
+        {stdSentencesStatement(t("V")), "Sentence", "versetzt\nnicht versetzt"},
+        {stdAppendicesStatement(t("V"), 1), "Sentence", "obwohl\nweil"},
+        {stdAppendicesStatement(t("V"), 2), "Sentence", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(columnList(m_db, c.statement, QString::fromUtf8(c.column)), QString::fromUtf8(c.expected))
-            << c.statement.sql.toStdString();
-    const auto lists = categories(m_db, QStringLiteral("3"));
-    EXPECT_EQ(lists.categories, QStringLiteral("Arbeitsverhalten : Sorgfalt\nArbeitsverhalten : Sorgfalt\n"
-                                               "Arbeitsverhalten : Tempo\nSozialverhalten : Hilfe"));
-    EXPECT_EQ(lists.superCategories, QStringLiteral("Kurzform\nNormalform\nNormalform\nNormalform"));
-    const auto ranges = sectionRanges(m_db, QStringLiteral("5"));
-    const auto lesen = ranges.value({N, QStringLiteral("Deutsch"), QStringLiteral("Lesen")});
-    EXPECT_EQ(lesen.from + lesen.to, QStringLiteral("23"));
+        EXPECT_EQ(columnList(m_db, c.statement, t(c.column)), t(c.expected)) << c.statement.sql.toStdString();
+    const auto lists = categories(m_db, t("3"));
+    EXPECT_EQ(lists.categories, t("Arbeit : Sorgfalt\nArbeit : Sorgfalt\nArbeit : Tempo\nSozial : Hilfe"));
+    EXPECT_EQ(lists.superCategories, t("K\nN\nN\nN"));
+    const auto lesen = sectionRanges(m_db, t("5")).value({t("N"), t("Deutsch"), t("Lesen")});
+    EXPECT_EQ(lesen.from + lesen.to, t("23"));
 }
 
 TEST_F(StoreQueriesTest, SectionListsPlainNumberedAndByOldKey)
 {
-    const struct
-    {
-        QString got;
-        const char *expected;
-    } cases[] = {
-        {section("Normalform", "Sozialverhalten", "Hilfe", "1", 5), "P\nQ\nR"},
-        {section("Normalform", "Sozialverhalten", "Hilfe", "1", 5, true), "Du P\nDu Q"},
-        {section("Normalform", "Sozialverhalten", "Hilfe", "1", 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
-        {section("Normalform", "Arbeitsverhalten", "Sorgfalt", "1", 5), "Eins\nZwei\n"},
-        {section("Normalform", "Arbeitsverhalten", "Sorgfalt", "2", 5, true), ""},
-        {section("Förder's", "Mathe", "Rechnen", "1", 6, false, true).right(14), "\n120-10  Zehn\n"},
-        {section("Förder's", "Mathe", "Rechnen", "1", 4), ""},
-        {section("Förder's", "Mathe", "Rechnen", "1", 7), ""},
-        {section("Normalform", "Sozialverhalten", "Hilfe", "1; DROP TABLE Saetze", 5), ""},
-        {keySentences(m_db, QStringLiteral("Sozialverhalten : Hilfe 3"), 5, false, false), "Andere"},
-        {keySentences(m_db, QStringLiteral("Sozialverhalten : Hilfe 1"), 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
-        {keySentences(m_db, QStringLiteral("Sozialverhalten : Hilfe x"), 5, false, false), ""},
+    const std::pair<QString, const char *> cases[] = {
+        {section("N", "Sozial", "Hilfe", "1", 5), "P\nQ\nR"},
+        {section("N", "Sozial", "Hilfe", "1", 5, true), "Du P\nDu Q"},
+        {section("N", "Sozial", "Hilfe", "1", 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
+        {section("N", "Arbeit", "Sorgfalt", "1", 5), "Eins\nZwei\n"},
+        {section("N", "Arbeit", "Sorgfalt", "2", 5, true), ""},
+        {section("F's", "Mathe", "Rechnen", "1", 6, false, true).right(14), "\n120-10  Zehn\n"},
+        {section("F's", "Mathe", "Rechnen", "1", 4), ""},
+        {section("F's", "Mathe", "Rechnen", "1", 7), ""},
+        {section("N", "Sozial", "Hilfe", "1; DROP TABLE Saetze", 5), ""},
+        {keySentences(m_db, t("Sozial : Hilfe 3"), 5, false, false), "Andere"},
+        {keySentences(m_db, t("Sozial : Hilfe 1"), 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
+        {keySentences(m_db, t("Sozial : Hilfe x"), 5, false, false), ""},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(cases[i].got, QString::fromUtf8(cases[i].expected)) << "case " << i;
+        EXPECT_EQ(cases[i].first, t(cases[i].second)) << "case " << i;
     Database unconnected;
-    EXPECT_EQ(sectionSentences(unconnected, QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("U"),
-                               QStringLiteral("1"), 5, false, false),
-              QString());
+    EXPECT_EQ(sectionSentences(unconnected, t("N"), t("Sozial"), t("Hilfe"), t("1"), 5, false, false), QString());
     // The random pick draws every variant, and only those.
     QSet<QString> seen;
     for (int i = 0; i < 300; ++i)
-        seen.insert(randomLine(QStringLiteral("P\nQ\nR")));
-    EXPECT_EQ(seen, (QSet<QString>{QStringLiteral("P"), QStringLiteral("Q"), QStringLiteral("R")}));
+        seen.insert(randomLine(t("P\nQ\nR")));
+    EXPECT_EQ(seen, (QSet<QString>{t("P"), t("Q"), t("R")}));
     EXPECT_EQ(randomLine(QString()), QString());
 }
 
-TEST_F(StoreQueriesTest, SentencesByNumberAndNumberLists)
+TEST_F(StoreQueriesTest, NumberListsExpandEveryAddressOrGiveANotice)
 {
-    const QString cls = QStringLiteral("5");
+    const QString miss = t(": Kein Formulierungsbaustein mit dieser Satznummer!*** ");
     const struct
     {
         const char *list;
@@ -131,25 +121,23 @@ TEST_F(StoreQueriesTest, SentencesByNumberAndNumberLists)
         bool du;
         QString expected;
     } cases[] = {
-        {"20-3, 99-1", "5", false, QStringLiteral(" R  ***99-1") + kMiss + QStringLiteral("*** ")},
-        {"20-2", "5", true, QStringLiteral(" Du Q")},
+        {"20-3, 99-1", "5", false, t(" R  ***99-1") + miss},
+        {"20-2", "5", true, t(" Du Q")},
         {"20-3", "5", true,
-         QStringLiteral("  ***20-3") + kMiss
-             + QStringLiteral(" Sie haben bei den Voreinstellungen die Du-Form eingestellt!*** ")},
-        {"20-1,20-2 ,  120-10", "5", false, QStringLiteral(" P Q Zehn")},
+         t("  ***20-3") + QString(miss).replace(t("*** "), t(" Sie haben bei den Voreinstellungen die Du-Form "
+                                                                "eingestellt!*** "))},
+        {"20-1,20-2 ,  120-10", "5", false, t(" P Q Zehn")},
         {" , ,,", "5", false, QString()},
-        {"20-3,20", "5", false, QStringLiteral(" R")},
+        {"20-3,20", "5", false, t(" R")},
         {"20-3-4", "5", false, QString()},
-        {"20-0", "5", false, QStringLiteral("  ***20-0") + kMiss + QStringLiteral("*** ")},
-        {"x-y", "5", false, QStringLiteral("  ***x-y") + kMiss + QStringLiteral("*** ")},
-        {" 20 - 2 ", "5", false, QStringLiteral(" Q")},
-        {"12-1", "4", false, QStringLiteral(" Satz")},
-        {"12-1", "5", false, QStringLiteral("  ***12-1") + kMiss + QStringLiteral("*** ")},
-        {"20-1", "5 or 1=1", false, QStringLiteral("  ***20-1") + kMiss + QStringLiteral("*** ")},
+        {"20-0", "5", false, t("  ***20-0") + miss},
+        {"x-y", "5", false, t("  ***x-y") + miss},
+        {" 10 - 2 ", "5", false, t(" Zwei")},
+        {"12-1", "4", false, t(" Satz")},
+        {"12-1", "5", false, t("  ***12-1") + miss},
+        {"20-1", "5 or 1=1", false, t("  ***20-1") + miss},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(expandNumberList(m_db, QString::fromUtf8(c.list), QString::fromUtf8(c.classLevel), c.du),
-                  c.expected)
-            << c.list;
-    EXPECT_EQ(sentencesByNumber(m_db, 10, cls, false), QStringLiteral("Eins\nZwei\n"));
+        EXPECT_EQ(expandNumberList(m_db, t(c.list), t(c.classLevel), c.du), c.expected) << c.list;
+    EXPECT_EQ(sentencesByNumber(m_db, 10, t("5"), false), t("Eins\nZwei\n"));
 }

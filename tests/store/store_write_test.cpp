@@ -10,16 +10,6 @@
 
 using namespace SentenceQueries;
 
-namespace {
-QString storedTypes(Database &db)
-{
-    const auto rs = db.SQLSelect(QStringLiteral(
-        "select group_concat(distinct typeof(Sentences)) || ',' || group_concat(distinct typeof(DuSentences)) as t "
-        "from Saetze"));
-    return rs ? rs->Field(QStringLiteral("t")) : QStringLiteral("no query");
-}
-} // namespace
-
 TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
 {
     const QString variants[] = {QStringLiteral("007"), QStringLiteral("1.50"), QStringLiteral("1e5"),
@@ -36,11 +26,8 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
     const QString sentences = dir.filePath(QStringLiteral("s.txt"));
     const QString phrases = dir.filePath(QStringLiteral("p.txt"));
     const QString out = dir.filePath(QStringLiteral("t.rbd"));
-    for (const auto &[path, bytes] : {std::pair{sentences, file}, std::pair{phrases, QByteArray()}}) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    writeBytes(sentences, file);
+    writeBytes(phrases, QByteArray());
     SentenceImporter::Counts counts;
     QStringList messages;
     ASSERT_TRUE(SentenceImporter::buildDatabase(sentences, phrases, out, counts, messages));
@@ -58,7 +45,9 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
         EXPECT_EQ(sectionSentences(db, S, K, QStringLiteral("U%1").arg(other), one, 5, true, false), variants[i])
             << "saved " << i;
     }
-    EXPECT_EQ(storedTypes(db), QStringLiteral("blob,blob"));
+    EXPECT_EQ(firstValue(out, QStringLiteral("select group_concat(distinct typeof(Sentences)) || ',' || "
+                                             "group_concat(distinct typeof(DuSentences)) as v from Saetze")),
+              QStringLiteral("blob,blob"));
 }
 
 TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)

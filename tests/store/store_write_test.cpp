@@ -23,14 +23,12 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
             file += QStringLiteral("S\t1\t%1\tx\tK\tU%1\t%2\tD\t1\t10\r").arg(i).arg(line).toLatin1();
     }
     QTemporaryDir dir;
-    const QString sentences = dir.filePath(QStringLiteral("s.txt"));
-    const QString phrases = dir.filePath(QStringLiteral("p.txt"));
     const QString out = dir.filePath(QStringLiteral("t.rbd"));
-    writeBytes(sentences, file);
-    writeBytes(phrases, QByteArray());
+    writeBytes(dir.filePath(QStringLiteral("s.txt")), file);
     SentenceImporter::Counts counts;
     QStringList messages;
-    ASSERT_TRUE(SentenceImporter::buildDatabase(sentences, phrases, out, counts, messages));
+    ASSERT_TRUE(SentenceImporter::buildDatabase(dir.filePath(QStringLiteral("s.txt")), dir.filePath(QStringLiteral("s.txt")),
+                                                out, counts, messages));
     Database db;
     db.setDatabaseFile(out);
     ASSERT_TRUE(db.Connect());
@@ -96,12 +94,4 @@ TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
         EXPECT_EQ(rs->Field(QStringLiteral("n")), QString::number(c.expected == WriteOutcome::Written)) << c.name;
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    // The old key form writes alike; its colon splits with or without blanks.
-    Database db;
-    db.setDatabaseFile(path);
-    ASSERT_TRUE(db.Connect());
-    EXPECT_TRUE(putKeySentences(db, QStringLiteral("K:U 1"), 5, false, QStringLiteral("Neu")).written());
-    EXPECT_EQ(putKeySentences(db, QStringLiteral("K : U 2"), 5, false, QStringLiteral("Neu")).outcome,
-              WriteOutcome::SeveralSections);
-    EXPECT_EQ(sectionSentences(db, S, K, U, QStringLiteral("1"), 5, false, false), QStringLiteral("Neu"));
 }

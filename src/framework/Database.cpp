@@ -248,18 +248,24 @@ int Database::Changes() const
 
 void Database::InsertRecord(const QString &table, const DatabaseRecord &record)
 {
-    QStringList names;
-    QStringList marks;
+    // Built by plain appends: an import runs this once per row.
+    const auto quotedName = [](const QString &name) {
+        return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    };
+    QString sql = QStringLiteral("INSERT INTO ") + quotedName(table) + QStringLiteral(" (");
+    QString marks;
     QVariantList values;
+    values.reserve(qsizetype(record.values().size()));
     for (const auto &[name, value] : record.values()) {
-        names << QStringLiteral("\"%1\"").arg(QString(name).replace(u'"', QStringLiteral("\"\"")));
-        marks << QStringLiteral("?");
+        if (!values.isEmpty()) {
+            sql += QStringLiteral(", ");
+            marks += QStringLiteral(", ");
+        }
+        sql += quotedName(name);
+        marks += u'?';
         values << value;
     }
-    const QString sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                            .arg(QString(table).replace(u'"', QStringLiteral("\"\"")),
-                                 names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-    SQLExecute(sql, values);
+    SQLExecute(sql + QStringLiteral(") VALUES (") + marks + u')', values);
 }
 
 void Database::Commit()

@@ -22,14 +22,21 @@ QString field(const QStringList &fields, int n)
     return n >= 1 && n <= fields.size() ? fields.at(n - 1) : QString();
 }
 
-QString groupKey(const QStringList &fields)
+// Whether the grouping fields (3, 9 and 10) of two lines hold the same texts.
+bool sameKey(const QStringList &a, const QStringList &b)
 {
-    return field(fields, 3) + u'\t' + field(fields, 9) + u'\t' + field(fields, 10);
+    for (const int n : {3, 9, 10})
+        if (field(a, n) != field(b, n))
+            return false;
+    return true;
 }
 
 bool isBlank(const QString &line)
 {
-    return line.trimmed().isEmpty();
+    for (const QChar c : line)
+        if (!c.isSpace())
+            return false;
+    return true;
 }
 } // namespace
 
@@ -55,7 +62,7 @@ bool readLines(const QString &path, QStringList &lines, QString &errorText)
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines << fromMacRoman(bytes.mid(start, i - start));
+        lines << fromMacRoman(QByteArray::fromRawData(bytes.constData() + start, i - start));
         if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
@@ -70,7 +77,7 @@ std::optional<SentenceRecord> SentenceGrouper::addLine(const QString &line)
     const QStringList fields = line.split(u'\t');
     std::optional<SentenceRecord> finished;
     // A previous line without a number never closes its group.
-    if (m_hasPrevious && !field(m_previous, 3).isEmpty() && groupKey(m_previous) != groupKey(fields)) {
+    if (m_hasPrevious && !field(m_previous, 3).isEmpty() && !sameKey(m_previous, fields)) {
         finished = finishedRecord();
         m_sentences.clear();
         m_duSentences.clear();

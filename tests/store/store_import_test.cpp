@@ -22,24 +22,6 @@ QString tableSql(const QString &path)
 }
 } // namespace
 
-TEST(ImporterReading, LineEndsEncodingAndUnreadableFiles)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("t.txt"));
-    const std::pair<QByteArray, std::vector<const char *>> cases[] = {
-        {"a\rb\nc\r\nd\r", {"a", "b", "c", "d"}}, {"a\r\rb", {"a", "", "b"}}, {"\x8a\xa7\t\xc3\xa4", {"äß\t√§"}}, {"", {}}};
-    QStringList lines;
-    QString error;
-    for (const auto &[bytes, expected] : cases) {
-        writeBytes(path, bytes);
-        ASSERT_TRUE(readLines(path, lines, error));
-        EXPECT_EQ(lines, texts(expected)) << bytes.toStdString();
-    }
-    EXPECT_FALSE(readLines(dir.filePath(QStringLiteral("fehlt.txt")), lines, error));
-    EXPECT_EQ(error, QStringLiteral("Die Textdatei „fehlt.txt“ kann nicht gelesen werden!"));
-    EXPECT_FALSE(readLines(dir.path(), lines, error));
-}
-
 TEST(ImporterGrouping, RowsFromLines)
 {
     // Fields: super, section, number, any, main, sub, Sie, Du, from, to. A row
@@ -113,6 +95,7 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
                         "IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.\n")},
         {big, dir.filePath(QStringLiteral("p.txt")), "1024", 1, QStringLiteral("Die Datenbank „Formulierungshilfen.rbd“ wurde nicht ersetzt")},
         {big, dir.filePath(QStringLiteral("p.txt")), "unlimited", 0, QStringLiteral("\n%1 Datensätze erzeugt\n").arg(written.rows)},
+        {dir.path(), big, "unlimited", 1, QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(dir.path().section(u'/', -1))},
     };
     for (const auto &c : cases) {
         createSentenceDb(out, {sentenceRow("Alt", "K", "U")});

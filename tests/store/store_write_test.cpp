@@ -13,14 +13,17 @@ using namespace SentenceQueries;
 TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
 {
     const QString variants[] = {QStringLiteral("007"), QStringLiteral("1.50"), QStringLiteral("1e5"),
-                                QStringLiteral(" 12 "), QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+                                QStringLiteral(" 12 "), QStringLiteral("a") + QChar(0) + QStringLiteral("ä"),
                                 QStringLiteral("\n\n3")};
-    // One row per variant; the three-line text is made of three lines of one row.
+    // One row per variant, in MacRoman, its lines ended by CR, LF or CR LF in turn; the
+    // three-line text is made of three lines of one row.
     QByteArray file;
+    const char *const lineEnds[] = {"\r", "\n", "\r\n"};
+    int lineCount = 0;
     for (int i = 0; i < int(std::size(variants)); ++i) {
-        const QStringList lines = variants[i].split(u'\n');
-        for (const QString &line : lines)
-            file += QStringLiteral("S\t1\t%1\tx\tK\tU%1\t%2\tD\t1\t10\r").arg(i).arg(line).toLatin1();
+        for (const QString &line : variants[i].split(u'\n'))
+            file += QStringLiteral("S\t1\t%1\tx\tK\tU%1\t%2\tD\t1\t10").arg(i).arg(line).toLatin1().replace('\xe4', '\x8a')
+                    + lineEnds[lineCount++ % 3];
     }
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("t.rbd"));

@@ -53,11 +53,35 @@ bool SentenceWindow::getContent(int classLevel)
         InitOrientingListBox();
     else
         pOrientingListBoxNeedsUpdate = true;
+    m_categoryFillHeld = true;
+    m_categoryFillPending = false;
     InitCategoriesPopUp();
     InitStdCategoriesPopUp();
     app().GetSuperCategories(classText);
+    const int redrawsBefore = m_sentenceListRedraws;
+    const int sectionFillsBefore = m_sectionFills;
     InitSuperCatList();
+    m_categoryFillHeld = false;
+    if (m_categoryFillPending && m_sentenceListRedraws == redrawsBefore)
+        fillFromCategoryPopUpBeforeCascade(m_sectionFills != sectionFillsBefore);
     return true;
+}
+
+// The pop-up's fill came first: its list stays when the cascade drew none,
+// and the section the cascade chose, if any, stays the current one.
+void SentenceWindow::fillFromCategoryPopUpBeforeCascade(bool cascadeChoseSection)
+{
+    const QString category = pCurrCategory;
+    const QString section = pCurrCatSection;
+    const int classLevel = pCurrClass;
+    const bool useDu = pCurrUseDu;
+    FillSentenceListBox();
+    if (!cascadeChoseSection)
+        return;
+    pCurrCategory = category;
+    pCurrCatSection = section;
+    pCurrClass = classLevel;
+    pCurrUseDu = useDu;
 }
 
 void SentenceWindow::setClassPopUp(int classLevel)

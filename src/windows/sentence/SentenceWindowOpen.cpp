@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QSet>
 #include <QTabWidget>
 
 namespace {
@@ -31,6 +32,19 @@ const QString &prefsRowText()
 {
     static const QString text = QStringLiteral("Voreinstellungen...");
     return text;
+}
+
+// The lines of list, each only at its first appearance.
+QString distinctLines(const QString &list)
+{
+    QStringList distinct;
+    QSet<QString> seen;
+    for (const QString &line : Fields(list, EndOfLine()))
+        if (!seen.contains(line)) {
+            seen.insert(line);
+            distinct.append(line);
+        }
+    return distinct.join(EndOfLine());
 }
 } // namespace
 
@@ -57,7 +71,10 @@ bool SentenceWindow::getContent(int classLevel)
     m_categoryFillPending = false;
     InitCategoriesPopUp();
     InitStdCategoriesPopUp();
-    app().GetSuperCategories(classText);
+    // The categories hold the rows the super-category query reads (the same
+    // conditions, the same order by number): their super-categories at
+    // first appearance are that list, without reading the table again.
+    app().pVMSuperCategories = distinctLines(app().pVMCategoriesSuperCat);
     const int redrawsBefore = m_sentenceListRedraws;
     const int sectionFillsBefore = m_sectionFills;
     InitSuperCatList();

@@ -119,6 +119,7 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
+    ++m_sectionFills;
     InitSentenceList(withDuFormNotice(text, useDu));
 }
 
@@ -150,6 +151,7 @@ void SentenceWindow::InitSentenceList(const QString &text)
 {
     if (text.isEmpty())
         return;
+    ++m_sentenceListRedraws;
     SentenceListBox->DeleteAllRows();
     for (const QString &line : text.split(EndOfLine())) {
         SentenceListBox->AddRow(line);
@@ -227,6 +229,10 @@ void SentenceWindow::SexPopupMenu_Change()
 
 void SentenceWindow::CategoriesPopupMenu_Change()
 {
+    if (m_categoryFillHeld) {
+        m_categoryFillPending = true;
+        return;
+    }
     FillSentenceListBox();
 }
 

@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("VM Companion"));
     installQtGerman(application);
     FileTypes::init();
     App theApp;

@@ -43,37 +43,25 @@ private:
     QTemporaryDir m_dir;
 };
 
-class TargetChoice : public ::testing::Test
-{
-protected:
-    ~TargetChoice() override { delete existingInstance<SentenceWindow>(); }
-    SentenceWindow *window() { return implicitInstance<SentenceWindow>(); }
-
-    TempConfigHome m_home;
-    RecordingScripts m_scripts;
-    App m_app;
-};
 } // namespace
 
-TEST_F(TargetChoice, TheLockButtonStopsTheCapture)
+TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
 {
-    window()->LockBevelButton->click();
-    EXPECT_TRUE(m_app.pPrefs->GetLinkLocked());
-    m_app.Deactivate();
-    m_app.pAppIsStartingUp = true;
-    window()->LockBevelButton->click();
-    m_app.Deactivate();
-    EXPECT_EQ(m_scripts.calls(), QString());
-    m_app.pAppIsStartingUp = false;
-    m_app.Deactivate();
-    EXPECT_EQ(m_scripts.calls(), QStringLiteral("170|<\n171|<\n"));
-    EXPECT_FALSE(window()->LockBevelButton->isChecked());
-}
+    TempConfigHome home;
+    RecordingScripts scripts;
+    App app;
+    SentenceWindow *window = implicitInstance<SentenceWindow>();
+    window->LockBevelButton->click();
+    app.Deactivate();
+    app.pAppIsStartingUp = true;
+    window->LockBevelButton->click();
+    app.Deactivate();
+    EXPECT_EQ(scripts.calls(), QString());
+    app.pAppIsStartingUp = false;
+    app.Deactivate();
 
-TEST_F(TargetChoice, WithoutATargetTheTransferAsksForOne)
-{
-    m_app.pPrefs->SetTargetProcessCreator(QStringLiteral("C#+A"));
-    m_app.pPrefs->SetConnectionType(QStringLiteral("ConectCustom"));
+    app.pPrefs->SetTargetProcessCreator(QStringLiteral("C#+A"));
+    app.pPrefs->SetConnectionType(QStringLiteral("ConectCustom"));
     QTemporaryDir apps;
     QFile entry(apps.filePath(QStringLiteral("editor.desktop")));
     ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
@@ -82,15 +70,14 @@ TEST_F(TargetChoice, WithoutATargetTheTransferAsksForOne)
     // The first chooser is cancelled: the stored creator's route runs with the
     // empty name. The second one's choice, with the creator its name gives, is locked.
     ModalScript answers({QString(), entry.fileName()});
-    const QString sentence = QStringLiteral("Satz");
-    m_app.TransferSentence(sentence);
+    app.TransferSentence(QStringLiteral("Satz"));
     EXPECT_EQ(answers.seen.value(0), QStringLiteral("Bitte Zielanwendung öffnen\nBitte wählen Sie nun das Programm aus, "
                                                     "mit welchem Sie Ihr Zeugnisformular erstellen wollen bzw. "
                                                     "erstellt haben."));
-    EXPECT_FALSE(m_app.pPrefs->GetLinkLocked());
-    m_app.TransferSentence(sentence);
-    const QString name = QStringLiteral("mousepad");
-    EXPECT_EQ(m_scripts.calls(), QStringLiteral("168|<Satz\n173|mousepad<\n175|mousepad<\n"));
-    EXPECT_TRUE(window()->LockBevelButton->isChecked());
-    EXPECT_EQ(window()->TargetProcNameField->text(), name);
+    EXPECT_FALSE(app.pPrefs->GetLinkLocked());
+    app.TransferSentence(QStringLiteral("Satz"));
+    EXPECT_EQ(scripts.calls(), QStringLiteral("170|<\n171|<\n168|<Satz\n173|mousepad<\n175|mousepad<\n"));
+    EXPECT_TRUE(window->LockBevelButton->isChecked());
+    EXPECT_EQ(window->TargetProcNameField->text(), QStringLiteral("mousepad"));
+    delete window;
 }

@@ -7,7 +7,7 @@ vm_add_test(transfer_app_tests GUI SOURCES app_transfer_test.cpp)
 # X display before the application object exists, so it has a main of its own.
 add_executable(transfer_e2e_tests transfer_e2e_test.cpp)
 target_link_libraries(transfer_e2e_tests PRIVATE vm_guitestsupport GTest::gtest Qt6::Test)
-add_dependencies(transfer_e2e_tests vm-target-window vm_resources vm-x11)
+add_dependencies(transfer_e2e_tests vm-target-window vm_resources)
 add_test(NAME transfer_e2e_tests COMMAND transfer_e2e_tests)
 set_tests_properties(transfer_e2e_tests PROPERTIES
   ENVIRONMENT "VM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VM_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp"

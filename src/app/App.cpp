@@ -37,6 +37,9 @@ App::App()
     registerMenuHandlers();
     m_menu->addEnableHook(this, [this] { EnableMenuItems(); });
     m_menu->updateMenuItems();
+    m_menu->reachFromEveryWindow({QStringLiteral("FileQuit"), QStringLiteral("AboutMenuItem"),
+                                  QStringLiteral("EditPrefsMenuItem"), QStringLiteral("AppleWWWSupport"),
+                                  QStringLiteral("Search4UpdatesItem")});
     // The program decides itself when to quit, also while only a message
     // dialog of the start-up is open.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -157,6 +160,10 @@ bool App::_Search4UpdatesItem_Action()
 
 void App::DoQuit()
 {
+    // An edit still open in the sentence list is saved first; when that
+    // fails the program stays, so that the edit can be copied.
+    if (SentenceWindow *window = existingInstance<SentenceWindow>(); window && !window->commitOpenCell())
+        return;
     if (pSentenceDB)
         pSentenceDB->Close();
     QCoreApplication::exit(0);

@@ -93,6 +93,9 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
          testDataPath(QStringLiteral("store/Standardformulierungen.txt")), "unlimited", 0,
          QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n4 Datensätze erzeugt\n"
                         "IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert.\n")},
+        {testDataPath(QStringLiteral("store/Formulierungen.txt")),
+         testDataPath(QStringLiteral("store/Standardformulierungen.txt")), "16", 1, // fails at the commit
+         QStringLiteral("Die Datenbank „Formulierungshilfen.rbd“ wurde nicht ersetzt")},
         {big, dir.filePath(QStringLiteral("p.txt")), "1024", 1, QStringLiteral("Die Datenbank „Formulierungshilfen.rbd“ wurde nicht ersetzt")},
         {big, dir.filePath(QStringLiteral("p.txt")), "unlimited", 0, QStringLiteral("\n%1 Datensätze erzeugt\n").arg(written.rows)},
         {dir.path(), big, "unlimited", 1, QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(dir.path().section(u'/', -1))},

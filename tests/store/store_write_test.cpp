@@ -54,7 +54,6 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
 TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("t.rbd"));
     const struct
     {
         const char *section, *held; // how another connection holds the file
@@ -65,7 +64,7 @@ TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
                  {"1", "locked", WriteOutcome::InUse},
                  {"1", "read-only", WriteOutcome::ReadOnly}};
     for (const auto &c : cases) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        const QString path = dir.filePath(QStringLiteral("%1%2.rbd").arg(utf8(c.section), utf8(c.held)));
         createSentenceDb(path, {sentenceRow("S", "K", "U", 1, 1, 10, 1, "Alt"), sentenceRow("S", "K", "U", 2, 1, 6, 2),
                                 sentenceRow("S", "K", "U", 2, 4, 10, 3)});
         if (utf8(c.held) == QStringLiteral("read-only"))
@@ -79,13 +78,13 @@ TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
             other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
         const WriteResult result = putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8(c.section), 5, false,
                                                        QStringLiteral("Er geht's ruhig an."));
-        EXPECT_EQ(result.outcome, c.expected) << c.section << c.held;
+        EXPECT_EQ(result.outcome, c.expected) << c.section << c.held << result.databaseError.toStdString();
         EXPECT_EQ(writeProblemText(result).isEmpty(), c.expected == WriteOutcome::Written);
         other.Rollback();
         const auto rs = other.SQLSelect(QStringLiteral("select count(*) as n from Saetze where Sentences = ?"),
                                         {QByteArray("Er geht's ruhig an.")});
         ASSERT_TRUE(rs);
         EXPECT_EQ(rs->Field(QStringLiteral("n")), QString::number(c.expected == WriteOutcome::Written));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }

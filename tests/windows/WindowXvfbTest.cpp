@@ -281,7 +281,7 @@ TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEdited)
 TEST_F(WindowXvfbTest, ClosingTheWindowSavesTheCellStillBeingEdited)
 {
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    w->close();
+    xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
 }
 } // namespace

@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb openbox xdotool x11-utils xclip imagemagick fonts-dejavu-core
-  poppler-utils dbus
+  poppler-utils dbus qt6-translations-l10n
 )
 
 missing=()

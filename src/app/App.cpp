@@ -37,6 +37,9 @@ App::App()
     registerMenuHandlers();
     m_menu->addEnableHook(this, [this] { EnableMenuItems(); });
     m_menu->updateMenuItems();
+    m_menu->reachFromEveryWindow({QStringLiteral("FileQuit"), QStringLiteral("AboutMenuItem"),
+                                  QStringLiteral("EditPrefsMenuItem"), QStringLiteral("AppleWWWSupport"),
+                                  QStringLiteral("Search4UpdatesItem")});
     // The program decides itself when to quit, also while only a message
     // dialog of the start-up is open.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -121,6 +122,27 @@ QMenuBar *Menu::createMenuBar(QWidget *window)
         if (!action->isSeparator() && !m_menus.contains(action->objectName()))
             window->addAction(action);
     return bar;
+}
+
+void Menu::reachFromEveryWindow(const QStringList &items)
+{
+    for (const QString &name : items)
+        if (QAction *action = Child(name))
+            m_everyWindowItems << action;
+    qApp->installEventFilter(this);
+}
+
+bool Menu::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window takes the items when it is first shown; pop-ups (menus, lists
+    // of a pop-up menu, tool tips) are not windows of their own for this.
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        const Qt::WindowType type = widget->windowType();
+        if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet))
+            widget->addActions(m_everyWindowItems);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Menu::addMenuHandler(const QString &item, QObject *owner, Handler handler)

@@ -42,9 +42,16 @@ public:
     // Sets every item's Enabled as the framework's menu update does.
     void updateMenuItems();
 
+    // The items' commands and shortcuts also work while a window without this
+    // menu bar is in front (a dialog, the print window, a file chooser).
+    void reachFromEveryWindow(const QStringList &items);
+
     // Hooks run at each update after the automatic enabling, in the order
     // they were added (the application's first); dropped with their owner.
     void addEnableHook(QObject *owner, std::function<void()> hook);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Binding
@@ -60,6 +67,7 @@ private:
     QHash<QString, QMenu *> m_menus;
     QHash<QString, bool> m_autoEnable;
     QStringList m_menuOrder;
+    QList<QAction *> m_everyWindowItems;
     QHash<QString, std::vector<Binding>> m_handlers;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> m_enableHooks;
 };

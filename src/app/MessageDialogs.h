@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class BevelButton;
+class EdgeLocks;
 class QLabel;
 class QPushButton;
 
@@ -34,6 +35,11 @@ protected:
 
 private:
     void layOut(bool sheet);
+    void placeControls(int extraHeight);
+    void growToFit();
+
+    EdgeLocks *m_locks = nullptr;
+    bool m_sheet = false;
 };
 
 // The sheet twin: its constructor shows the message and returns when it has closed.

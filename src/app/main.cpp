@@ -1,5 +1,6 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
+#include "app/QtGerman.h"
 #include "framework/ImplicitInstance.h"
 #include "windows/dialogs/AboutDialog.h"
 
@@ -9,7 +10,8 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationName(QStringLiteral("VM Companion"));
+    installQtGerman(application);
     FileTypes::init();
     App theApp;
     // The about box is the default window: made now, shown only on request.

@@ -84,6 +84,23 @@ void PreferencesClass::Read(QTextStream &stream)
     }
 }
 
+static QString decodeLines(const QByteArray &bytes)
+{
+    // Files of older versions or other tools may hold single lines in
+    // Latin-1; read as UTF-8 they would turn into replacement characters and
+    // be saved so.
+    QString text;
+    for (const QByteArray &line : bytes.split('\n')) {
+        QString decoded = QString::fromUtf8(line);
+        if (decoded.toUtf8() != line)
+            decoded = QString::fromLatin1(line);
+        text += decoded;
+        text += u'\n';
+    }
+    text.chop(1);
+    return text;
+}
+
 PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
 {
     PreferencesClass prefs;
@@ -100,7 +117,8 @@ PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
     }
     if (!file.open(QIODevice::ReadOnly))
         return prefs;
-    QTextStream stream(&file);
+    QString text = decodeLines(file.readAll());
+    QTextStream stream(&text, QIODevice::ReadOnly);
     prefs.Read(stream);
     return prefs;
 }

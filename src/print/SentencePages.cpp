@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace SentencePages {
 
@@ -57,6 +59,23 @@ struct LaidOutText
     QTextDocument document;
 };
 
+// Draws the lines that the layout put on page (from 0) and no other: a line
+// drawn clipped on the page before would still be part of the printed text.
+void drawLinesOfPage(QPainter &painter, QTextDocument &document, int page, qreal pageHeight)
+{
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const QPointF origin = layout->position();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            // The layout moves a line that would cross a page's end to the next
+            // page, so its middle tells its page.
+            if (int((origin.y() + line.y() + line.height() / 2) / pageHeight) == page)
+                line.draw(&painter, origin);
+        }
+    }
+}
+
 } // namespace
 
 QString headerLine()
@@ -101,7 +120,8 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
         painter.save();
         const qreal top = (page - 1) * block.height();
         painter.translate(m * k, 2 * m * k - top);
-        document.drawContents(&painter, QRectF(QPointF(0, top), block));
+        painter.setClipRect(QRectF(QPointF(0, top), block));
+        drawLinesOfPage(painter, document, page - 1, block.height());
         painter.restore();
 
         painter.drawText(QPointF(m * k, (g.height - m / 2) * k), QStringLiteral("Seite ") + Str(page));

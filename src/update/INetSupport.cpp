@@ -30,17 +30,31 @@ QString INetSupport::httpGet(const QString &url, int timeoutSeconds)
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
+    QByteArray body;
+    bool tooLong = false;
+    // The body is taken as it comes, so that a reply far larger than any feed
+    // is dropped at the limit instead of filling the memory.
+    const auto takeArrived = [&] {
+        body += reply->read(kMaxReplyBytes + 1 - body.size());
+        if (body.size() > kMaxReplyBytes) {
+            tooLong = true;
+            loop.quit();
+        }
+    };
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, &loop, takeArrived);
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
     timeout.start(timeoutSeconds * 1000);
     if (!reply->isFinished())
         loop.exec();
+    if (!tooLong)
+        takeArrived();
 
-    if (!reply->isFinished()) {
+    if (tooLong || !reply->isFinished()) {
         reply->abort();
         return {};
     }
     // The status is not looked at: a page that comes with an error status is
     // searched for the tags like any other.
-    return QString::fromUtf8(reply->readAll());
+    return QString::fromUtf8(body);
 }

@@ -18,8 +18,11 @@ public:
 
     // One HTTP GET of url; the reply's body as text, whatever its status.
     // Waits at most timeoutSeconds in a local event loop, so that windows keep
-    // answering meanwhile; "" when no reply came (no connection, time-out).
+    // answering meanwhile; "" when no reply came (no connection, time-out)
+    // or the reply is longer than kMaxReplyBytes.
     static QString httpGet(const QString &url, int timeoutSeconds);
 
     static constexpr int kTimeoutSeconds = 15;
+    // Far above any real feed.
+    static constexpr qint64 kMaxReplyBytes = 64 * 1024;
 };

@@ -1,53 +1,60 @@
+#include "framework/MacRoman.h"
 #include "framework/Strings.h"
 #include "framework/TextCompare.h"
 
 #include <gtest/gtest.h>
 
-TEST(NthField, CountsFromOneAndIsEmptyPastTheLast)
+namespace {
+QString t(const char *utf8)
 {
-    const QString text = QStringLiteral("a=b=c");
-    EXPECT_EQ(NthField(text, QStringLiteral("="), 1), QStringLiteral("a"));
-    EXPECT_EQ(NthField(text, QStringLiteral("="), 3), QStringLiteral("c"));
-    EXPECT_EQ(NthField(text, QStringLiteral("="), 4), QString());
-    EXPECT_EQ(NthField(text, QStringLiteral("="), 0), QString());
-    EXPECT_EQ(NthField(QStringLiteral("no delimiter"), QStringLiteral("="), 1), QStringLiteral("no delimiter"));
-    // A delimiter of several characters, as " : " of the category lines.
-    EXPECT_EQ(NthField(QStringLiteral("Deutsch : Lesen 2"), QStringLiteral(" : "), 2), QStringLiteral("Lesen 2"));
-    EXPECT_EQ(NthField(QStringLiteral("x,,y"), QStringLiteral(","), 2), QString());
+    return QString::fromUtf8(utf8);
 }
+} // namespace
 
-TEST(CountFields, EmptyTextHasNoFields)
+TEST(Strings, FieldsNumbersAndPatterns)
 {
-    EXPECT_EQ(CountFields(QString(), QStringLiteral("\n")), 0);
-    EXPECT_EQ(CountFields(QStringLiteral("a"), QStringLiteral("\n")), 1);
-    EXPECT_EQ(CountFields(QStringLiteral("a\nb\n"), QStringLiteral("\n")), 3);
-}
-
-TEST(Val, TakesTheLeadingNumber)
-{
-    const std::pair<const char *, double> cases[] = {{"12abc", 12}, {"  7", 7}, {"-3", -3}, {"1.5x", 1.5},
-                                                     {"2e2", 200},  {"abc", 0}, {"", 0},   {"-", 0},     {"1e", 1}};
-    for (const auto &[text, value] : cases)
-        EXPECT_EQ(Val(QString::fromUtf8(text)), value) << text;
+    const std::pair<QString, const char *> cases[] = {
+        {NthField(t("a=b=c"), t("="), 1), "a"},
+        {NthField(t("a=b=c"), t("="), 3), "c"},
+        {NthField(t("a=b=c"), t("="), 4), ""},
+        {NthField(t("a=b=c"), t("="), 0), ""},
+        {NthField(t("ohne"), t("="), 1), "ohne"},
+        {NthField(t("Deutsch : Lesen 2"), t(" : "), 2), "Lesen 2"},
+        {NthField(t("x,,y"), t(","), 2), ""},
+        {QString::number(CountFields(QString(), t("\n"))), "0"},
+        {QString::number(CountFields(t("a\nb\n"), t("\n"))), "3"},
+        {Format(1234, t("###")), "1234"},
+        {Format(5, t("##")), "5"},
+        {Format(1, t("00")), "01"},
+        {Format(-4, t("00")), "-04"},
+        {Str(-12), "-12"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].first, t(cases[i].second)) << "case " << i;
+    const std::pair<const char *, double> values[] = {{"12abc", 12}, {"  7", 7}, {"-3", -3}, {"1.5x", 1.5},
+                                                      {"2e2", 200},  {"abc", 0}, {"", 0},   {"-", 0},     {"1e", 1}};
+    for (const auto &[text, value] : values)
+        EXPECT_EQ(Val(t(text)), value) << text;
     // Whole numbers are cut toward zero and held to the int range.
-    EXPECT_EQ(ValInt(QStringLiteral("-9.9")), -9);
-    EXPECT_EQ(ValInt(QStringLiteral("99999999999999")), 2147483647);
-    EXPECT_EQ(ValInt(QStringLiteral("-99999999999999")), -2147483647 - 1);
-    EXPECT_EQ(ValInt(QStringLiteral("1e400")), 0); // not a finite number
+    EXPECT_EQ(ValInt(t("-9.9")), -9);
+    EXPECT_EQ(ValInt(t("99999999999999")), 2147483647);
+    EXPECT_EQ(ValInt(t("-99999999999999")), -2147483647 - 1);
+    EXPECT_EQ(ValInt(t("1e400")), 0); // not a finite number
+    EXPECT_TRUE(textEquals(t("Äpfel"), t("äPFEL")));
+    EXPECT_FALSE(textEquals(t("true"), t("true ")));
+    EXPECT_LT(textCompare(t("abc"), t("ABD")), 0);
 }
 
-TEST(Format, PatternsOfHashesAndZeros)
+TEST(MacRoman, EveryByteRoundTripsAndOtherCharactersBecomeQuestionMarks)
 {
-    EXPECT_EQ(Format(1234, QStringLiteral("###")), QStringLiteral("1234"));
-    EXPECT_EQ(Format(5, QStringLiteral("##")), QStringLiteral("5"));
-    EXPECT_EQ(Format(1, QStringLiteral("00")), QStringLiteral("01"));
-    EXPECT_EQ(Format(0, QStringLiteral("00")), QStringLiteral("00"));
-    EXPECT_EQ(Format(-4, QStringLiteral("00")), QStringLiteral("-04"));
-}
-
-TEST(TextCompare, IgnoresCase)
-{
-    EXPECT_TRUE(textEquals(QStringLiteral("Äpfel"), QStringLiteral("äPFEL")));
-    EXPECT_FALSE(textEquals(QStringLiteral("true"), QStringLiteral("true ")));
-    EXPECT_LT(textCompare(QStringLiteral("abc"), QStringLiteral("ABD")), 0);
+    const QString text = t("Ä Ö Ü ä ö ü ß „ “ – é");
+    EXPECT_EQ(toMacRoman(text), QByteArray("\x80 \x85 \x86 \x8A \x9A \x9F \xA7 \xE3 \xD2 \xD0 \x8E"));
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString decoded = fromMacRoman(all);
+    ASSERT_EQ(decoded.size(), 256);
+    EXPECT_EQ(toMacRoman(decoded), all);
+    EXPECT_EQ(toMacRoman(t("a€b")), QByteArray("a\xDB" "b"));
+    EXPECT_EQ(toMacRoman(t("x\u0416y")), QByteArray("x?y"));
 }

@@ -10,15 +10,16 @@
 inline constexpr int kXWaitMs = 15000;
 
 // The small editor of TargetWindow.cpp, run as application className; its
-// text is kept in outputFile.
+// text is kept in outputFile. With pasteDelayMs it fetches a paste that late.
 class TargetWindow
 {
 public:
-    TargetWindow(const QString &className, const QString &outputFile)
+    TargetWindow(const QString &className, const QString &outputFile, int pasteDelayMs = 0)
         : m_output(outputFile)
     {
         m_process.start(qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath())
-                            + QStringLiteral("/vm-target-window"), {className, outputFile});
+                            + QStringLiteral("/vm-target-window"),
+                        {className, outputFile, QString::number(pasteDelayMs)});
         if (m_process.waitForReadyRead(kXWaitMs))
             m_window = QString::fromLatin1(m_process.readLine().trimmed());
     }

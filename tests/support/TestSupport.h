@@ -4,6 +4,7 @@
 #include "store/SentenceImporter.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -41,5 +42,12 @@ SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int 
 // Makes a database file at path with both tables and the rows.
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows = {});
+// Column "v" of the first row of sql on the database file at path; "" when
+// the file does not open or the query fails.
+QString firstValue(const QString &path, const QString &sql);
+// Writes bytes as the whole content of a file.
+void writeBytes(const QString &path, const QByteArray &bytes);
+// Texts from UTF-8 literals, for tables of cases.
+QStringList texts(const std::vector<const char *> &utf8);
 // A folder of test data beside the test sources.
 QString testDataPath(const QString &name);

@@ -5,33 +5,22 @@
 #include <QDir>
 #include <QFile>
 
-#include <ostream>
-
 namespace {
-const int kScriptNumbers[] = {168, 170, 171, 172, 173, 174, 175, 176};
-
-// Each call gets a folder calls/N holding "number" and one file per argument.
+// Each call gets a folder calls/N holding "number", "input" and one file per argument.
 const char kRecordingScript[] = R"SH(#!/bin/sh
-here=$(dirname "$0")
 n=0
-while ! mkdir "$here/../calls/$n" 2>/dev/null; do n=$((n + 1)); done
-call="$here/../calls/$n"
-printf '%s' "$(basename "$0")" > "$call/number"
+while ! mkdir "$(dirname "$0")/../calls/$n" 2>/dev/null; do n=$((n + 1)); done
+call="$(dirname "$0")/../calls/$n"
+basename "$0" > "$call/number"
+cat > "$call/input"
 i=1
 for argument in "$@"; do printf '%s' "$argument" > "$call/$i"; i=$((i + 1)); done
-[ -f "$here/../reply-$(basename "$0")" ] && cat "$here/../reply-$(basename "$0")"
-exit 0
 )SH";
 
-void writeFile(const QString &path, const QByteArray &data, bool executable)
+QString readText(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(data);
-    file.close();
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 } // namespace
 
@@ -39,8 +28,13 @@ RecordingScripts::RecordingScripts()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("scripts"));
     QDir(m_dir.path()).mkpath(QStringLiteral("calls"));
-    for (int number : kScriptNumbers)
-        writeFile(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)), kRecordingScript, true);
+    for (int number : {168, 170, 171, 172, 173, 174, 175, 176}) {
+        QFile file(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(kRecordingScript);
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    }
     setProgramFolder(m_dir.path());
 }
 
@@ -49,38 +43,16 @@ RecordingScripts::~RecordingScripts()
     setProgramFolder(QString());
 }
 
-void RecordingScripts::setReply(int number, const QString &text)
-{
-    writeFile(m_dir.filePath(QStringLiteral("reply-%1").arg(number)), (text + u'\n').toUtf8(), false);
-}
-
-void RecordingScripts::writeScript(int number, const QString &body)
-{
-    writeFile(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)),
-              (QStringLiteral("#!/bin/sh\n") + body + u'\n').toUtf8(), true);
-}
-
 QList<ScriptCall> RecordingScripts::calls() const
 {
     QList<ScriptCall> result;
-    const auto readText = [](const QString &path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    };
-    for (int n = 0;; ++n) {
-        const QDir call(m_dir.filePath(QStringLiteral("calls/%1").arg(n)));
-        if (!call.exists())
-            break;
-        ScriptCall entry;
-        entry.number = readText(call.filePath(QStringLiteral("number"))).toInt();
-        for (int i = 1; QFile::exists(call.filePath(QString::number(i))); ++i)
+    for (QDir call(m_dir.filePath(QStringLiteral("calls/0"))); call.exists();
+         call.setPath(m_dir.filePath(QStringLiteral("calls/%1").arg(result.size())))) {
+        ScriptCall entry{readText(call.filePath(QStringLiteral("number"))).trimmed().toInt(), {},
+                         readText(call.filePath(QStringLiteral("input")))};
+        for (int i = 1; call.exists(QString::number(i)); ++i)
             entry.arguments << readText(call.filePath(QString::number(i)));
         result << entry;
     }
     return result;
-}
-
-void PrintTo(const ScriptCall &call, std::ostream *os)
-{
-    *os << call.number << "(" << call.arguments.join(QStringLiteral(", ")).toStdString() << ")";
 }

@@ -38,9 +38,19 @@ QLabel *smallText(const QString &text)
     auto *label = new QLabel(text);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Sizes count in pixels, as in the main window's layout.
     QFont font = label->font();
-    font.setPointSize(9);
+    font.setPixelSize(9);
     label->setFont(font);
+    return label;
+}
+
+// An explanation that needs more lines than its box holds gets the room.
+QLabel *wholeText(QLabel *label)
+{
+    const int needed = label->heightForWidth(label->width());
+    if (needed > label->height())
+        label->resize(label->width(), needed);
     return label;
 }
 } // namespace
@@ -64,9 +74,11 @@ PrefsDialog::PrefsDialog()
     StaticText1 = place(smallText(QStringLiteral("Übernahme der Texte über anwendungsspezifische AppleEvents. "
                                                  "Empfohlen für RagTime 5.5 - 6.0 und Microsoft Word 2004.")),
                         this, GroupBox1, {43, 337, 391, 24}, QStringLiteral("StaticText1"));
+    wholeText(StaticText1);
     StaticText2 = place(smallText(QStringLiteral("Übernahme der Texte über AppleEvents, die programmunabhängiger "
                                                  "verfügbar sind.")),
                         this, GroupBox1, {43, 379, 390, 20}, QStringLiteral("StaticText2"));
+    wholeText(StaticText2);
     SaveButton = place(new QPushButton(QStringLiteral("Sichern")), this, nullptr, {357, 415, 88, 22},
                        QStringLiteral("SaveButton"));
     SaveButton->setDefault(true);
@@ -97,8 +109,10 @@ PrefsDialog::PrefsDialog()
                       QStringLiteral("GroupBox4"));
     UseDuCheckBox = place(new QCheckBox(QStringLiteral("\"Du-Form\"")), this, GroupBox4, {25, 167, 100, 22},
                           QStringLiteral("UseDuCheckBox"));
+    // The help text's two lines are joined by a CR, which a tool tip does not break at.
     UseDuCheckBox->setToolTip(QStringLiteral("Formulierungen in \"Du\"-Form verwenden.\rACHTUNG: Die \"Du\"-Form ist "
-                                             "nur bei den Formulierungshilfen der Normalform verfügbar."));
+                                             "nur bei den Formulierungshilfen der Normalform verfügbar.")
+                                  .replace(u'\r', u'\n'));
     GroupBox5 = place(new QGroupBox(QStringLiteral("Formulierungshilfen-Datenbank:")), this, nullptr,
                       {13, 14, 432, 59}, QStringLiteral("GroupBox5"));
     StaticText6 = place(new QLabel(QStringLiteral("Datenbank-Name:")), this, GroupBox5, {25, 40, 150, 22},
@@ -243,11 +257,8 @@ void PrefsDialog::SaveButton_Action()
         duChanged = true;
     }
     if (pDBChanged || duChanged) {
-        if (pDBChanged)
-            prefs.SetSentencesDBName(pSentencesDBName);
-        a.pSentenceDB->Commit();
-        a.pSentenceDB->Close();
-        if (a.OpenSentenceDBwithName(prefs.GetSentencesDBName())) {
+        // The new file is opened and checked before it replaces the working one.
+        if (a.SwitchSentenceDB(pDBChanged ? pSentencesDBName : prefs.GetSentencesDBName())) {
             hide();
             if (window->getContent(prefs.GetLastClass()))
                 window->updateSentence2Number();

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QSet>
 #include <QTabWidget>
 
 namespace {
@@ -31,6 +32,19 @@ const QString &prefsRowText()
 {
     static const QString text = QStringLiteral("Voreinstellungen...");
     return text;
+}
+
+// The lines of list, each only at its first appearance.
+QString distinctLines(const QString &list)
+{
+    QStringList distinct;
+    QSet<QString> seen;
+    for (const QString &line : Fields(list, EndOfLine()))
+        if (!seen.contains(line)) {
+            seen.insert(line);
+            distinct.append(line);
+        }
+    return distinct.join(EndOfLine());
 }
 } // namespace
 
@@ -53,11 +67,38 @@ bool SentenceWindow::getContent(int classLevel)
         InitOrientingListBox();
     else
         pOrientingListBoxNeedsUpdate = true;
+    m_categoryFillHeld = true;
+    m_categoryFillPending = false;
     InitCategoriesPopUp();
     InitStdCategoriesPopUp();
-    app().GetSuperCategories(classText);
+    // The categories hold the rows the super-category query reads (the same
+    // conditions, the same order by number): their super-categories at
+    // first appearance are that list, without reading the table again.
+    app().pVMSuperCategories = distinctLines(app().pVMCategoriesSuperCat);
+    const int redrawsBefore = m_sentenceListRedraws;
+    const int sectionFillsBefore = m_sectionFills;
     InitSuperCatList();
+    m_categoryFillHeld = false;
+    if (m_categoryFillPending && m_sentenceListRedraws == redrawsBefore)
+        fillFromCategoryPopUpBeforeCascade(m_sectionFills != sectionFillsBefore);
     return true;
+}
+
+// The pop-up's fill came first: its list stays when the cascade drew none,
+// and the section the cascade chose, if any, stays the current one.
+void SentenceWindow::fillFromCategoryPopUpBeforeCascade(bool cascadeChoseSection)
+{
+    const QString category = pCurrCategory;
+    const QString section = pCurrCatSection;
+    const int classLevel = pCurrClass;
+    const bool useDu = pCurrUseDu;
+    FillSentenceListBox();
+    if (!cascadeChoseSection)
+        return;
+    pCurrCategory = category;
+    pCurrCatSection = section;
+    pCurrClass = classLevel;
+    pCurrUseDu = useDu;
 }
 
 void SentenceWindow::setClassPopUp(int classLevel)

@@ -121,6 +121,7 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
+    ++m_sectionFills;
     InitSentenceList(withDuFormNotice(text, useDu));
 }
 
@@ -153,6 +154,7 @@ void SentenceWindow::FillSentenceListBox()
 // before must never stand under another section.
 void SentenceWindow::InitSentenceList(const QString &text)
 {
+    ++m_sentenceListRedraws;
     SentenceListBox->DeleteAllRows();
     const QStringList lines = text.isEmpty() ? QStringList() : text.split(EndOfLine());
     for (const QString &line : lines) {
@@ -231,6 +233,10 @@ void SentenceWindow::SexPopupMenu_Change()
 
 void SentenceWindow::CategoriesPopupMenu_Change()
 {
+    if (m_categoryFillHeld) {
+        m_categoryFillPending = true;
+        return;
+    }
     FillSentenceListBox();
 }
 

@@ -213,8 +213,8 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
         const char *blocker;
         QString why;
     } cases[] = {
-        {"BEGIN EXCLUSIVE", QStringLiteral("von einem anderen Programm benutzt")},
-        {"INSERT INTO Saetze SELECT * FROM Saetze WHERE Note = 1", QStringLiteral("nicht genau einmal vorhanden")},
+        {"BEGIN EXCLUSIVE", QStringLiteral("von einem anderen Programm verwendet")},
+        {"INSERT INTO Saetze SELECT * FROM Saetze WHERE Note = 1", QStringLiteral("mehrfach in der Datenbank")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.blocker);

@@ -10,21 +10,6 @@
 
 #include <QTabWidget>
 
-namespace {
-// Why a write-back failed, in the teacher's words, from the database's own error text.
-QString saveFailureReason(const QString &databaseError)
-{
-    const QString error = databaseError.toLower();
-    if (error.contains(QStringLiteral("locked")) || error.contains(QStringLiteral("busy")))
-        return QStringLiteral("Die Datenbank wird gerade von einem anderen Programm benutzt.");
-    if (error.contains(QStringLiteral("readonly")) || error.contains(QStringLiteral("read-only")))
-        return QStringLiteral("Die Datenbank-Datei ist schreibgeschützt.");
-    if (!error.isEmpty())
-        return QStringLiteral("Die Datenbank meldet: ") + databaseError;
-    return QStringLiteral("Dieser Abschnitt ist in der Datenbank nicht genau einmal vorhanden.");
-}
-} // namespace
-
 void SentenceWindow::SetSentenceListEditable(bool editable)
 {
     SentenceListBox->setColumnType(0, editable ? Listbox::TypeEditable : Listbox::TypeNormal);
@@ -65,12 +50,11 @@ bool SentenceWindow::SaveSentences()
     // The rows go back to the section they were read from, whatever the lists show now.
     const ShownSection &shown = m_shownSection;
     App &a = app();
-    bool written = shown.superCategory.isEmpty()
-                       ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection, pCurrClass,
-                                                 pCurrUseDu, text)
-                       : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
-                                                 pCurrCatSection, pCurrClass, pCurrUseDu, text);
-    written = written && !(a.pSentenceDB && a.pSentenceDB->Error());
+    const bool written = shown.superCategory.isEmpty()
+                             ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection,
+                                                       pCurrClass, pCurrUseDu, text)
+                             : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
+                                                       pCurrCatSection, pCurrClass, pCurrUseDu, text);
     if (written)
         return true;
     QString section = QStringLiteral("Klasse ") + QString::number(pCurrClass) + QStringLiteral(", ");
@@ -80,8 +64,7 @@ bool SentenceWindow::SaveSentences()
                + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
     a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
                    QStringLiteral("Die Formulierungen für ") + section
-                       + QStringLiteral(" konnten nicht gespeichert werden. ")
-                       + saveFailureReason(a.pSentenceDB ? a.pSentenceDB->ErrorMessage() : QString())
+                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
                        + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."),
                    QString());
     return false;

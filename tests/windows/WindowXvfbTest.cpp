@@ -271,8 +271,17 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
 }
 
 // Quitting and closing the window (last, as they end the program's run).
-TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEdited)
+TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot)
 {
+    Database other;
+    other.setDatabaseFile(fixture.dbPath());
+    ASSERT_TRUE(other.Connect());
+    other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
+    whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("OK")); });
+    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
+    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
+    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+    other.SQLExecute(QStringLiteral("ROLLBACK"));
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
     xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));

@@ -103,7 +103,8 @@ TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShown)
     ASSERT_NE(open(2), nullptr);
     EXPECT_EQ(rowsOf(w->SuperCatListBox), QStringList{QStringLiteral("Arbeitsverhalten")});
     EXPECT_EQ(rowsOf(w->MainCatListBox), (QStringList{QStringLiteral("Lernbereitschaft"), QStringLiteral("Sorgfalt")}));
-    EXPECT_EQ(rowsOf(w->SubCatSectionListBox), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(rowsOf(w->SubCatSectionListBox),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
     EXPECT_EQ(rowsOf(w->SentenceListBox),
               plus5Empty({QStringLiteral("#Er/Sie# zeigt großes Interesse."), QStringLiteral("_ fragt nach.")}));
     EXPECT_EQ(w->pCurrClass, 2);

@@ -134,11 +134,16 @@ TEST_F(WindowXvfbTest, EveryPageTransfersItsTextAndASentenceGoesByDoubleClickBut
         QString text;
     } pages[] = {
         {0, [this] { w->SentenceListBox->setListIndex(0); }, QStringLiteral("Er zeigt „großes“ Interesse.")},
-        {1, [this] { w->CatNoEditField->setText(QStringLiteral("8")), w->SubNoEditField->setText(QStringLiteral("1")); },
+        {1,
+         [this] {
+             w->CatNoEditField->setText(QStringLiteral("8"));
+             w->SubNoEditField->setText(QStringLiteral("1"));
+         },
          QStringLiteral("Tim ist aufmerksam.")},
         {2, [this] { w->NumListEditField->setText(QStringLiteral("7-2, 8-1")); },
          QStringLiteral(" Tim fragt nach. Tim ist aufmerksam.")},
-        {3, [this] { w->OrientingListBox->setCell(0, 2, QStringLiteral("2")); }, QStringLiteral(" Tim ist aufmerksam.")},
+        {3, [this] { w->OrientingListBox->setCell(0, 2, QStringLiteral("2")); },
+         QStringLiteral(" Tim ist aufmerksam.")},
         {4, [] {}, QStringLiteral("Tim arbeitet fleißig.")},
     };
     for (const auto &page : pages) {
@@ -226,8 +231,8 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
         w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(1), 0);
         xdo(QStringLiteral("xdotool type --delay 40 Neu; xdotool key Return"));
         EXPECT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, kXWaitMs));
-        EXPECT_TRUE(shown.contains(QStringLiteral("Klasse 7, Arbeitsverhalten / Lernbereitschaft / Interesse, Stufe 1")))
-            << shown.toStdString();
+        const QString section = QStringLiteral("Klasse 7, Arbeitsverhalten / Lernbereitschaft / Interesse, Stufe 1");
+        EXPECT_TRUE(shown.contains(section)) << shown.toStdString();
         EXPECT_TRUE(shown.contains(c.why)) << shown.toStdString();
         EXPECT_TRUE(w->SentenceListBox->List(1).endsWith(QStringLiteral("Neu")));
         other.SQLExecute(QStringLiteral("ROLLBACK"));
@@ -255,8 +260,8 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
             if (list || (field && field->isMultiLine())) {
                 const int rowHeight = list && list->ListCount() ? list->sizeHintForRow(0)
                                                                 : control->fontMetrics().lineSpacing();
-                EXPECT_GE(static_cast<QAbstractScrollArea *>(control)->viewport()->height(), (list ? 2 : 1) * rowHeight)
-                    << control->objectName().toStdString();
+                const int visible = static_cast<QAbstractScrollArea *>(control)->viewport()->height();
+                EXPECT_GE(visible, (list ? 2 : 1) * rowHeight) << control->objectName().toStdString();
             }
             for (QWidget *other : shown)
                 EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
@@ -264,9 +269,19 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
         }
     }
 }
+
 // Quitting and closing the window (last, as they end the program's run).
-TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEdited)
+TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot)
 {
+    Database other;
+    other.setDatabaseFile(fixture.dbPath());
+    ASSERT_TRUE(other.Connect());
+    other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
+    whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("OK")); });
+    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
+    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
+    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+    other.SQLExecute(QStringLiteral("ROLLBACK"));
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
     xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
@@ -275,7 +290,7 @@ TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEdited)
 TEST_F(WindowXvfbTest, ClosingTheWindowSavesTheCellStillBeingEdited)
 {
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    w->close();
+    xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
 }
 } // namespace

@@ -82,7 +82,13 @@ SentenceWindow::SentenceWindow()
     Open();
 }
 
-SentenceWindow::~SentenceWindow() = default;
+SentenceWindow::~SentenceWindow()
+{
+    // A cell editor still open is closed while the lists go away; what it
+    // reports then must reach no handler of this window, which is gone by then.
+    for (Listbox *list : findChildren<Listbox *>())
+        list->disconnect(this);
+}
 
 void SentenceWindow::place(QWidget *control, int page, const QRect &rect, Qt::Edges edges)
 {

@@ -50,22 +50,21 @@ bool SentenceWindow::SaveSentences()
     // The rows go back to the section they were read from, whatever the lists show now.
     const ShownSection &shown = m_shownSection;
     App &a = app();
-    const bool written =
-        shown.superCategory.isEmpty()
-            ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection, pCurrClass, pCurrUseDu,
-                                      text)
-            : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory, pCurrCatSection,
-                                      pCurrClass, pCurrUseDu, text);
+    const bool written = shown.superCategory.isEmpty()
+                             ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection,
+                                                       pCurrClass, pCurrUseDu, text)
+                             : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
+                                                       pCurrCatSection, pCurrClass, pCurrUseDu, text);
     if (written)
         return true;
-    const QString section = QStringLiteral("Klasse ") + QString::number(pCurrClass) + QStringLiteral(", ")
-                            + (shown.superCategory.isEmpty() ? QString() : shown.superCategory + QStringLiteral(" / "))
-                            + QString(pCurrCategory).replace(QStringLiteral(" : "), QStringLiteral(" / "))
-                            + QStringLiteral(", Stufe ") + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
+    QString section = QStringLiteral("Klasse ") + QString::number(pCurrClass) + QStringLiteral(", ");
+    if (!shown.superCategory.isEmpty())
+        section += shown.superCategory + QStringLiteral(" / ");
+    section += QString(pCurrCategory).replace(QStringLiteral(" : "), QStringLiteral(" / ")) + QStringLiteral(", Stufe ")
+               + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
     a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
                    QStringLiteral("Die Formulierungen für ") + section
-                       + QStringLiteral(" konnten nicht gespeichert werden. ")
-                       + a.pWriteBackProblem
+                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
                        + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."),
                    QString());
     return false;

@@ -1,9 +1,9 @@
-// The link lock and the choice of a target when none is stored, with
-// recording scripts in place of the shipped ones.
+// The link lock, the choice of a missing target and the script runner, with scripts of the test.
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
+#include "framework/ScriptRunner.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "windows/sentence/SentenceWindow.h"
@@ -80,4 +80,10 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
     EXPECT_TRUE(window->LockBevelButton->isChecked());
     EXPECT_EQ(window->TargetProcNameField->text(), QStringLiteral("mousepad"));
     delete window;
+
+    // A script that does not end is ended, and has not succeeded.
+    QFile hanging(ScriptRunner::scriptPath(172));
+    ASSERT_TRUE(hanging.open(QIODevice::WriteOnly) && hanging.write("#!/bin/sh\necho halb; exec sleep 60\n") > 0);
+    hanging.close();
+    EXPECT_FALSE(ScriptRunner::run(172, {}, {}, 300).succeeded);
 }

@@ -1,7 +1,5 @@
-// A stand-in main product: `main_product_peer SIGNATURE LOGFILE REPLY...` owns
-// the bus name of the signature and answers each event with the next reply
-// ("\n" in it a line end; "!error" a D-Bus error, "!hang" no answer; past the
-// last one nothing). It logs every event: class, ID and direct object.
+// A stand-in main product, `main_product_peer SIGNATURE LOGFILE REPLY...`: it logs each event and answers
+// with the next reply ("\n" a line end; "!error" a D-Bus error; "!hang" no answer; past the last one nothing).
 #include "transfer/MainProductBus.h"
 
 #include <QCoreApplication>

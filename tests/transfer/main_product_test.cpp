@@ -1,5 +1,4 @@
-// The application's requests to the main product, against a stand-in main
-// product on the test's own session bus, and without it.
+// The requests to the main product, against a stand-in on the test's own session bus.
 #include "app/App.h"
 #include "framework/Folders.h"
 #include "support/GuiTestSupport.h"

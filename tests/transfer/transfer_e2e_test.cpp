@@ -1,5 +1,4 @@
-// End-to-end runs under an X server of our own: the shipped scripts, a real
-// window manager and a target application of our own.
+// End-to-end under an X server, window manager and target application of our own.
 #include "app/App.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
@@ -31,9 +30,7 @@ QByteArray clipboardData(const QString &format)
 }
 } // namespace
 
-// Two windows A and B of the target: the one used last takes the sentence;
-// once it is closed the other one, even minimised; once none is left, the
-// teacher is told, and the sentence waits on the clipboard.
+// Of two windows the one used last takes the sentence, then the other, even minimised; then the teacher is told.
 TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
 {
     if (!g_x->isRunning())

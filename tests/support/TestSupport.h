@@ -38,7 +38,8 @@ using StdPhraseRow = SentenceImporter::StdPhraseRecord;
 SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note = 1, int from = 1, int to = 10,
                         int nr = 1, const char *sie = "Satz", const char *du = "");
 
-// Makes a database file at path with both tables and the rows.
+// Makes a database file at path with both tables and the rows; without
+// standard phrase rows it holds one ("Allgemein", "Standardsatz").
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows = {});
 // A folder of test data beside the test sources.

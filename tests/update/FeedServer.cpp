@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 
 FeedServer::FeedServer(QByteArray reply)
     : m_server(new QTcpServer(this))
@@ -56,10 +55,8 @@ void FeedServer::serve()
             requests << request->left(end);
             if (m_reply.isEmpty())
                 return; // keeps the caller waiting
-            QTimer::singleShot(m_delayMs, socket, [this, socket] {
-                socket->write(m_reply);
-                socket->disconnectFromHost();
-            });
+            socket->write(m_reply);
+            socket->disconnectFromHost();
         });
     }
 }

@@ -29,9 +29,6 @@ public:
     // A base address on which nothing listens.
     static QString closedPortUrl();
 
-    // Answers only after ms milliseconds.
-    void setDelay(int ms) { m_delayMs = ms; }
-
     QList<QByteArray> requests;
 
 private:
@@ -39,5 +36,4 @@ private:
 
     QTcpServer *m_server;
     QByteArray m_reply;
-    int m_delayMs = 0;
 };

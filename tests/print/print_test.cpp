@@ -4,17 +4,14 @@
 #include "framework/Controls.h"
 #include "framework/ImplicitInstance.h"
 #include "print/PrintSentencesWindow.h"
-#include "print/SentencePages.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -126,30 +123,4 @@ TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
     EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A : B : C\nStufe: 0\n8-1  Null\n\n\n"
                                                   "Klasse: 1-2  A : B : C\nStufe: 5\n9-1  Fünf\n\n\n")));
     EXPECT_FALSE(container.contains(QStringLiteral("Sechs")));
-}
-
-TEST(PagePrinter, ATextThatFillsItsLastPageEndsThere)
-{
-    QTemporaryDir dir;
-    const QFont font(QApplication::font().family(), 11);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath(QStringLiteral("p.pdf")));
-    const auto lines = [](int n) {
-        QStringList l;
-        for (int i = 1; i <= n; ++i)
-            l << QStringLiteral("Zeile %1").arg(i);
-        return l.join(u'\n') + QStringLiteral("\n\n");
-    };
-    int onePage = 1;
-    while (SentencePages::pageCount(printer, lines(onePage + 1), font) == 1)
-        ++onePage;
-    EXPECT_EQ(SentencePages::print(printer, lines(2 * onePage), font), 2);
-    const QStringList pages = pdfPages(dir.filePath(QStringLiteral("p.pdf")));
-    ASSERT_EQ(pages.size(), 2);
-    EXPECT_TRUE(pages[0].contains(QStringLiteral("Zeile %1\n").arg(onePage)));
-    EXPECT_TRUE(pages[1].contains(QStringLiteral("Zeile %1\n").arg(2 * onePage)));
-    // A printer that cannot be drawn on.
-    printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/x.pdf")));
-    EXPECT_EQ(SentencePages::print(printer, lines(3), font), -1);
 }

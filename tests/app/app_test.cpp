@@ -43,39 +43,46 @@ bool showsWhole(const QLabel *label)
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
-class XvfbAppTest : public ::testing::Test
+class AppTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         if (!g_x->isRunning())
             GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        setProgramFolder(m_programDir.path());
     }
-    TempConfigHome home;
+    void TearDown() override
+    {
+        delete existingInstance<SentenceWindow>();
+        setProgramFolder(QString());
+    }
+    // Runs App::Open inside the event loop; the exit code when the program quits.
+    int runOpen(App &application)
+    {
+        QTimer::singleShot(0, &application, &App::Open);
+        QTimer::singleShot(3000, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
+        return QApplication::exec();
+    }
+    TempConfigHome m_home;
+    QTemporaryDir m_programDir;
 };
 } // namespace
 
-TEST_F(XvfbAppTest, EveryMessageShowsItsWholeText)
+TEST_F(AppTest, EveryMessageShowsItsWholeText)
 {
     App application;
     const QString chooseTarget = QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr "
                                                 "Zeugnisformular erstellen wollen bzw. erstellt haben.");
-    const struct
-    {
-        bool sheet;
-        const char *header;
-        QString text;
-    } messages[] = {
+    const struct { bool sheet; const char *header; QString text; } messages[] = {
         {false, "Bitte Zielanwendung öffnen", chooseTarget},
         {false, "Formulierungshilfen nicht gefunden!",
          QStringLiteral("Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!")},
         {false, "Keine Versionsinformationen!",
          QStringLiteral("Die Angaben zur neuesten Version konnten nicht vom Server gelesen werden. Bitte prüfen Sie "
                         "Ihre Internetverbindung und versuchen Sie es später noch einmal.")},
-        {false, "Drucker nicht gefunden!",
-         QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!")},
-        {false, "Velmora nicht gefunden",
-         QStringLiteral("Bitte starten Sie zuerst den Velmora und danach den VM Companion")},
+        {false, "Drucker nicht gefunden!", QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!")},
+        {false, "Velmora nicht gefunden", QStringLiteral("Bitte starten Sie zuerst den Velmora und danach den VM Companion")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
         {true, "Nummer ungültig!",
          QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "
@@ -119,18 +126,16 @@ TEST_F(XvfbAppTest, EveryMessageShowsItsWholeText)
 }
 
 // Ctrl+Q quits the program from each of its windows, and the preferences are written.
-TEST_F(XvfbAppTest, CtrlQQuitsFromEveryWindowAndWritesThePreferences)
+TEST_F(AppTest, CtrlQQuitsFromEveryWindowAndWritesThePreferences)
 {
-    QTemporaryDir programDir;
-    setProgramFolder(programDir.path());
-    createSentenceDb(programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {sentenceRow("A", "B", "C")});
+    createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")), {sentenceRow("A", "B", "C")});
     const std::function<QWidget *()> windows[] = {
         [] { return static_cast<QWidget *>(implicitInstance<AboutDialog>()); },
         [] { return static_cast<QWidget *>(implicitInstance<PrintSentencesWindow>()); },
         [] { return static_cast<QWidget *>(implicitInstance<PrefsDialog>()); },
     };
     for (const auto &window : windows) {
-        QFile::remove(home.prefsFile());
+        QFile::remove(m_home.prefsFile());
         App application;
         application.pPrefs = std::make_unique<PreferencesClass>();
         ASSERT_TRUE(application.OpenSentenceDBwithName(QStringLiteral("Formulierungshilfen.rbd")));
@@ -144,35 +149,14 @@ TEST_F(XvfbAppTest, CtrlQQuitsFromEveryWindowAndWritesThePreferences)
         failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
         failSafe.start(8000);
         EXPECT_EQ(QApplication::exec(), 0) << front->metaObject()->className();
-        QFile prefsFile(home.prefsFile());
+        QFile prefsFile(m_home.prefsFile());
         ASSERT_TRUE(prefsFile.open(QIODevice::ReadOnly)) << front->metaObject()->className();
         EXPECT_TRUE(prefsFile.readAll().contains("\nLastClass=6\n"));
         delete front;
     }
-    setProgramFolder(QString());
 }
 
-class StartupTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { setProgramFolder(m_programDir.path()); }
-    void TearDown() override
-    {
-        delete existingInstance<SentenceWindow>();
-        setProgramFolder(QString());
-    }
-    // Runs App::Open inside the event loop; the exit code when the program quits.
-    int runOpen(App &application)
-    {
-        QTimer::singleShot(0, &application, &App::Open);
-        QTimer::singleShot(3000, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
-        return QApplication::exec();
-    }
-    TempConfigHome m_home;
-    QTemporaryDir m_programDir;
-};
-
-TEST_F(StartupTest, WithoutDatabaseTheGermanChooserThenTheMessageEndTheProgram)
+TEST_F(AppTest, WithoutDatabaseTheGermanChooserThenTheMessageEndTheProgram)
 {
     ASSERT_TRUE(installQtGerman(*qApp));
     App application;
@@ -197,7 +181,7 @@ TEST_F(StartupTest, WithoutDatabaseTheGermanChooserThenTheMessageEndTheProgram)
     EXPECT_EQ(existingInstance<SentenceWindow>(), nullptr) << "the main window is never shown";
 }
 
-TEST_F(StartupTest, WithoutStandardPhrasesTheStandardPageSaysSo)
+TEST_F(AppTest, WithoutStandardPhrasesTheStandardPageSaysSo)
 {
     const QString path = m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd"));
     createSentenceDb(path, {sentenceRow("Normalform", "A", "B")});
@@ -208,12 +192,8 @@ TEST_F(StartupTest, WithoutStandardPhrasesTheStandardPageSaysSo)
         db.SQLExecute(QStringLiteral("DELETE FROM Standardsaetze"));
         db.Commit();
     }
+    QFile(m_home.prefsFile()).open(QIODevice::WriteOnly); // no first launch
     App application;
-    application.pFirstLaunch = false;
-    QFile prefs(m_home.prefsFile());
-    ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
-    prefs.write("LastClass=4\n");
-    prefs.close();
     ModalScript script;
     EXPECT_EQ(runOpen(application), 0);
     EXPECT_EQ(script.seen, QStringList{QStringLiteral("Runtime ERROR: FillStdSentenceListBox")});

@@ -37,10 +37,7 @@ QByteArray fileBytes(const QString &path)
 
 TEST(PreferencesLines, EachLineReadsAsTheFileSays)
 {
-    const struct
-    {
-        const char *text, *written;
-    } cases[] = {
+    const struct { const char *text, *written; } cases[] = {
         {"", ""},
         {"Connection=conectcustom", "Connection=ConectCustom\n"},
         {"Connection=Bluetooth", "Connection=ConnectGeneric\n"},

@@ -41,13 +41,6 @@ public:
         return response(file.open(QIODevice::ReadOnly) ? file.readAll() : "missing test feed", "200 OK");
     }
     QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
-    // A base address on which nothing listens.
-    static QString closedPortUrl()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost, 0);
-        return QStringLiteral("http://127.0.0.1:%1").arg(probe.serverPort());
-    }
 
     QList<QByteArray> requests;
 

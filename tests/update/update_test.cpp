@@ -37,7 +37,6 @@ TEST(UpdateFeed, TagsBodyAndVersionOrder)
     EXPECT_GT(compareVersionKeys(key("9.0.10"), key("9.0.9")), 0);
     EXPECT_EQ(compareVersionKeys(key("9.1"), key("9.1.0")), 0);
     EXPECT_LT(compareVersionKeys(key("100.0.0"), key("99.0.0")), 0) << "keys compare as text";
-    EXPECT_EQ(UpdateFeed::versionFromText(QString()), nullptr);
     for (const char *address : {"file:///etc/passwd", "javascript:alert(1)", "www.kelmarin.de/dl", "http://"})
         EXPECT_FALSE(UpdateFeed::isWebAddress(text(address))) << address;
 }
@@ -61,7 +60,7 @@ TEST(UpdateRequest, OneGetReadsTheFeedAndNothingElseGivesAnything)
     FeedServer silent{QByteArray()};
     EXPECT_EQ(INetSupport::httpGet(tooLong.baseUrl(), 15), QString());
     EXPECT_TRUE(INetSupport::httpGet(atLimit.baseUrl(), 15).startsWith(QString::fromUtf8(feed)));
-    EXPECT_EQ(INetSupport::httpGet(FeedServer::closedPortUrl(), 15), QString());
+    EXPECT_EQ(INetSupport::httpGet(QStringLiteral("http://127.0.0.1:1"), 15), QString());
     EXPECT_EQ(INetSupport::httpGet(silent.baseUrl(), 1), QString());
 }
 

@@ -118,6 +118,10 @@ bool Database::open(int flags)
         sqlite3_close(db);
         return false;
     }
+    // The lists walk the whole index of a large collection: read it in place
+    // through the mapped file, and keep what was read between statements.
+    if (!m_inUse)
+        sqlite3_exec(db, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
     m_db = db;
     return true;
 }

@@ -18,12 +18,14 @@ inline QString standardsaetzeCreateSql()
 }
 
 // The indexes the section, cascade and number queries use. The tables keep
-// their schema, so every earlier reader still reads the file. The section
-// index also holds the class range, so that the section lists of the
-// orienting page are read from the index alone.
+// their schema, so every earlier reader still reads the file. Both indexes
+// also hold the columns their queries test and return: the section lists of
+// the orienting page and the category lists in number order are read from
+// an index alone.
 inline QStringList sentenceIndexSql()
 {
     return {QStringLiteral("CREATE INDEX IF NOT EXISTS SaetzeAbschnitt ON Saetze "
                            "(Oberkategorie, Kategorie, Subkategorie, Note, Startklasse, Endklasse)"),
-            QStringLiteral("CREATE INDEX IF NOT EXISTS SaetzeNr ON Saetze (Nr)")};
+            QStringLiteral("CREATE INDEX IF NOT EXISTS SaetzeNr ON Saetze "
+                           "(Nr, Note, Startklasse, Endklasse, Oberkategorie, Kategorie, Subkategorie)")};
 }

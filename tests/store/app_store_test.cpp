@@ -66,6 +66,7 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
         {"Formulierungshilfen.rbd", "locked", {}, {kInUse}, 0},
     };
     for (const auto &c : cases) {
+        m_app.pSentenceDB->Close(); // the file is made anew
         createSentenceDb(path, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
         const QString name = QString::fromUtf8(c.name), state = QString::fromUtf8(c.held);
         m_app.pPrefs->SetSentencesDBName(name);

@@ -47,10 +47,6 @@ protected:
     Database m_db;
 };
 
-QString t(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 } // namespace
 
 TEST_F(StoreQueriesTest, CategoryLevelsCountOnlySectionsBelowTwoAndFollowTheClass)
@@ -61,26 +57,26 @@ TEST_F(StoreQueriesTest, CategoryLevelsCountOnlySectionsBelowTwoAndFollowTheClas
         const char *column;
         const char *expected;
     } cases[] = {
-        {superCategoriesStatement(t("5")), "Oberkategorie", "K\nN\nF's"},
-        {mainCategoriesStatement(t("5"), t("N")), "Kategorie", "Arbeit\nSozial"},
-        {mainCategoriesStatement(t("5"), t("F's")), "Kategorie", "Mathe"},
-        {mainCategoriesStatement(t("10"), t("K")), "Kategorie", "Arbeit\nSport"},
-        {subCategoriesStatement(t("2"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt"},
-        {subCategoriesStatement(t("3"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt\nTempo"},
-        {subCategoriesStatement(t("5"), t("N"), t("Arbeit")), "Subkategorie", "Sorgfalt"},
-        {sectionsStatement(t("5"), t("N"), t("Deutsch"), t("Lesen")), "Note", "2\n3"},
+        {superCategoriesStatement(utf8("5")), "Oberkategorie", "K\nN\nF's"},
+        {mainCategoriesStatement(utf8("5"), utf8("N")), "Kategorie", "Arbeit\nSozial"},
+        {mainCategoriesStatement(utf8("5"), utf8("F's")), "Kategorie", "Mathe"},
+        {mainCategoriesStatement(utf8("10"), utf8("K")), "Kategorie", "Arbeit\nSport"},
+        {subCategoriesStatement(utf8("2"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt"},
+        {subCategoriesStatement(utf8("3"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt\nTempo"},
+        {subCategoriesStatement(utf8("5"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt"},
+        {sectionsStatement(utf8("5"), utf8("N"), utf8("Deutsch"), utf8("Lesen")), "Note", "2\n3"},
         {stdCategoriesStatement(), "Kategorie", "B\nV"},
-        {stdSentencesStatement(t("V")), "Sentence", "versetzt\nnicht versetzt"},
-        {stdAppendicesStatement(t("V"), 1), "Sentence", "obwohl\nweil"},
-        {stdAppendicesStatement(t("V"), 2), "Sentence", ""},
+        {stdSentencesStatement(utf8("V")), "Sentence", "versetzt\nnicht versetzt"},
+        {stdAppendicesStatement(utf8("V"), 1), "Sentence", "obwohl\nweil"},
+        {stdAppendicesStatement(utf8("V"), 2), "Sentence", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(columnList(m_db, c.statement, t(c.column)), t(c.expected)) << c.statement.sql.toStdString();
-    const auto lists = categories(m_db, t("3"));
-    EXPECT_EQ(lists.categories, t("Arbeit : Sorgfalt\nArbeit : Sorgfalt\nArbeit : Tempo\nSozial : Hilfe"));
-    EXPECT_EQ(lists.superCategories, t("K\nN\nN\nN"));
-    const auto lesen = sectionRanges(m_db, t("5")).value({t("N"), t("Deutsch"), t("Lesen")});
-    EXPECT_EQ(lesen.from + lesen.to, t("23"));
+        EXPECT_EQ(columnList(m_db, c.statement, utf8(c.column)), utf8(c.expected)) << c.statement.sql.toStdString();
+    const auto lists = categories(m_db, utf8("3"));
+    EXPECT_EQ(lists.categories, utf8("Arbeit : Sorgfalt\nArbeit : Sorgfalt\nArbeit : Tempo\nSozial : Hilfe"));
+    EXPECT_EQ(lists.superCategories, utf8("K\nN\nN\nN"));
+    const auto lesen = sectionRanges(m_db, utf8("5")).value({utf8("N"), utf8("Deutsch"), utf8("Lesen")});
+    EXPECT_EQ(lesen.from + lesen.to, utf8("23"));
 }
 
 TEST_F(StoreQueriesTest, SectionListsPlainNumberedAndByOldKey)
@@ -95,25 +91,25 @@ TEST_F(StoreQueriesTest, SectionListsPlainNumberedAndByOldKey)
         {section("F's", "Mathe", "Rechnen", "1", 4), ""},
         {section("F's", "Mathe", "Rechnen", "1", 7), ""},
         {section("N", "Sozial", "Hilfe", "1; DROP TABLE Saetze", 5), ""},
-        {keySentences(m_db, t("Sozial : Hilfe 3"), 5, false, false), "Andere"},
-        {keySentences(m_db, t("Sozial : Hilfe 1"), 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
-        {keySentences(m_db, t("Sozial : Hilfe x"), 5, false, false), ""},
+        {keySentences(m_db, utf8("Sozial : Hilfe 3"), 5, false, false), "Andere"},
+        {keySentences(m_db, utf8("Sozial : Hilfe 1"), 5, false, true), "20-1  P\n20-2  Q\n20-3  R\n"},
+        {keySentences(m_db, utf8("Sozial : Hilfe x"), 5, false, false), ""},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(cases[i].first, t(cases[i].second)) << "case " << i;
+        EXPECT_EQ(cases[i].first, utf8(cases[i].second)) << "case " << i;
     Database unconnected;
-    EXPECT_EQ(sectionSentences(unconnected, t("N"), t("Sozial"), t("Hilfe"), t("1"), 5, false, false), QString());
+    EXPECT_EQ(sectionSentences(unconnected, utf8("N"), utf8("Sozial"), utf8("Hilfe"), utf8("1"), 5, false, false), QString());
     // The random pick draws every variant, and only those.
     QSet<QString> seen;
     for (int i = 0; i < 300; ++i)
-        seen.insert(randomLine(t("P\nQ\nR")));
-    EXPECT_EQ(seen, (QSet<QString>{t("P"), t("Q"), t("R")}));
+        seen.insert(randomLine(utf8("P\nQ\nR")));
+    EXPECT_EQ(seen, (QSet<QString>{utf8("P"), utf8("Q"), utf8("R")}));
     EXPECT_EQ(randomLine(QString()), QString());
 }
 
 TEST_F(StoreQueriesTest, NumberListsExpandEveryAddressOrGiveANotice)
 {
-    const QString miss = t(": Kein Formulierungsbaustein mit dieser Satznummer!*** ");
+    const QString miss = utf8(": Kein Formulierungsbaustein mit dieser Satznummer!*** ");
     const struct
     {
         const char *list;
@@ -121,23 +117,23 @@ TEST_F(StoreQueriesTest, NumberListsExpandEveryAddressOrGiveANotice)
         bool du;
         QString expected;
     } cases[] = {
-        {"20-3, 99-1", "5", false, t(" R  ***99-1") + miss},
-        {"20-2", "5", true, t(" Du Q")},
+        {"20-3, 99-1", "5", false, utf8(" R  ***99-1") + miss},
+        {"20-2", "5", true, utf8(" Du Q")},
         {"20-3", "5", true,
-         t("  ***20-3") + QString(miss).replace(t("*** "), t(" Sie haben bei den Voreinstellungen die Du-Form "
+         utf8("  ***20-3") + QString(miss).replace(utf8("*** "), utf8(" Sie haben bei den Voreinstellungen die Du-Form "
                                                                 "eingestellt!*** "))},
-        {"20-1,20-2 ,  120-10", "5", false, t(" P Q Zehn")},
+        {"20-1,20-2 ,  120-10", "5", false, utf8(" P Q Zehn")},
         {" , ,,", "5", false, QString()},
-        {"20-3,20", "5", false, t(" R")},
+        {"20-3,20", "5", false, utf8(" R")},
         {"20-3-4", "5", false, QString()},
-        {"20-0", "5", false, t("  ***20-0") + miss},
-        {"x-y", "5", false, t("  ***x-y") + miss},
-        {" 10 - 2 ", "5", false, t(" Zwei")},
-        {"12-1", "4", false, t(" Satz")},
-        {"12-1", "5", false, t("  ***12-1") + miss},
-        {"20-1", "5 or 1=1", false, t("  ***20-1") + miss},
+        {"20-0", "5", false, utf8("  ***20-0") + miss},
+        {"x-y", "5", false, utf8("  ***x-y") + miss},
+        {" 10 - 2 ", "5", false, utf8(" Zwei")},
+        {"12-1", "4", false, utf8(" Satz")},
+        {"12-1", "5", false, utf8("  ***12-1") + miss},
+        {"20-1", "5 or 1=1", false, utf8("  ***20-1") + miss},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(expandNumberList(m_db, t(c.list), t(c.classLevel), c.du), c.expected) << c.list;
-    EXPECT_EQ(sentencesByNumber(m_db, 10, t("5"), false), t("Eins\nZwei\n"));
+        EXPECT_EQ(expandNumberList(m_db, utf8(c.list), utf8(c.classLevel), c.du), c.expected) << c.list;
+    EXPECT_EQ(sentencesByNumber(m_db, 10, utf8("5"), false), utf8("Eins\nZwei\n"));
 }

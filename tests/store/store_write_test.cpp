@@ -54,47 +54,37 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
 TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("t.rbd"));
-    const QString S = QStringLiteral("S"), K = QStringLiteral("K"), U = QStringLiteral("U");
     const struct
     {
-        const char *name;
-        const char *section;
-        int classLevel;
-        std::function<void(Database &other)> hold; // what another connection does first
-        bool readOnly;
+        const char *section, *held; // how another connection holds the file
         WriteOutcome expected;
-    } cases[] = {
-        {"one row", "1", 5, {}, false, WriteOutcome::Written},
-        {"no row", "4", 5, {}, false, WriteOutcome::NoSection},
-        {"two rows", "2", 5, {}, false, WriteOutcome::SeveralSections},
-        {"locked", "1", 5, [](Database &o) { o.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE")); }, false,
-         WriteOutcome::InUse},
-        {"read-only", "1", 5, {}, true, WriteOutcome::ReadOnly},
-    };
+    } cases[] = {{"1", "", WriteOutcome::Written},
+                 {"4", "", WriteOutcome::NoSection},
+                 {"2", "", WriteOutcome::SeveralSections},
+                 {"1", "locked", WriteOutcome::InUse},
+                 {"1", "read-only", WriteOutcome::ReadOnly}};
     for (const auto &c : cases) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        createSentenceDb(path, {sentenceRow("S", "K", "U", 1, 1, 10, 1, "Alt"), sentenceRow("S", "K", "U", 2, 1, 6, 2, "Alt"),
-                                sentenceRow("S", "K", "U", 2, 4, 10, 3, "Alt")});
-        if (c.readOnly)
+        const QString path = dir.filePath(QStringLiteral("%1%2.rbd").arg(utf8(c.section), utf8(c.held)));
+        createSentenceDb(path, {sentenceRow("S", "K", "U", 1, 1, 10, 1, "Alt"), sentenceRow("S", "K", "U", 2, 1, 6, 2),
+                                sentenceRow("S", "K", "U", 2, 4, 10, 3)});
+        if (utf8(c.held) == QStringLiteral("read-only"))
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        Database db;
-        db.setDatabaseFile(path);
-        ASSERT_TRUE(db.Connect());
-        Database other;
-        other.setDatabaseFile(path);
-        ASSERT_TRUE(other.Connect());
-        if (c.hold)
-            c.hold(other);
-        const WriteResult result = putSectionSentences(db, S, K, U, QString::fromUtf8(c.section), c.classLevel,
-                                                       false, QStringLiteral("Er geht's ruhig an."));
-        EXPECT_EQ(result.outcome, c.expected) << c.name;
-        EXPECT_EQ(writeProblemText(result).isEmpty(), c.expected == WriteOutcome::Written) << c.name;
+        Database db, other;
+        for (Database *connection : {&db, &other}) {
+            connection->setDatabaseFile(path);
+            ASSERT_TRUE(connection->Connect());
+        }
+        if (utf8(c.held) == QStringLiteral("locked"))
+            other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
+        const WriteResult result = putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8(c.section), 5, false,
+                                                       QStringLiteral("Er geht's ruhig an."));
+        EXPECT_EQ(result.outcome, c.expected) << c.section << c.held << result.databaseError.toStdString();
+        EXPECT_EQ(writeProblemText(result).isEmpty(), c.expected == WriteOutcome::Written);
         other.Rollback();
         const auto rs = other.SQLSelect(QStringLiteral("select count(*) as n from Saetze where Sentences = ?"),
                                         {QByteArray("Er geht's ruhig an.")});
         ASSERT_TRUE(rs);
-        EXPECT_EQ(rs->Field(QStringLiteral("n")), QString::number(c.expected == WriteOutcome::Written)) << c.name;
+        EXPECT_EQ(rs->Field(QStringLiteral("n")), QString::number(c.expected == WriteOutcome::Written));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }

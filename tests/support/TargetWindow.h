@@ -1,5 +1,5 @@
 #pragma once
-// The target application of the end-to-end runs (tests/transfer/TargetWindow.cpp):
+// The target application of the end-to-end runs (TargetWindowProgram.cpp):
 // a small editor on the X display whose text is kept in a file.
 #include <QCoreApplication>
 #include <QFile>
@@ -9,7 +9,7 @@
 // How long the runs wait for a window or a text to appear.
 inline constexpr int kXWaitMs = 15000;
 
-// The small editor of TargetWindow.cpp, run as application className; its
+// The small editor of TargetWindowProgram.cpp, run as application className; its
 // text is kept in outputFile. With pasteDelayMs it fetches a paste that late.
 class TargetWindow
 {

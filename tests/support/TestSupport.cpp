@@ -59,10 +59,10 @@ QString testDataPath(const QString &name)
     return QDir(qEnvironmentVariable("VM_TEST_DATA")).filePath(name);
 }
 
-QStringList texts(const std::vector<const char *> &utf8)
+QStringList texts(const std::vector<const char *> &literals)
 {
     QStringList list;
-    for (const char *text : utf8)
+    for (const char *text : literals)
         list << QString::fromUtf8(text);
     return list;
 }

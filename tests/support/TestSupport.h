@@ -47,7 +47,11 @@ void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
 QString firstValue(const QString &path, const QString &sql);
 // Writes bytes as the whole content of a file.
 void writeBytes(const QString &path, const QByteArray &bytes);
-// Texts from UTF-8 literals, for tables of cases.
-QStringList texts(const std::vector<const char *> &utf8);
+// A text from a UTF-8 literal, and a list of them, for tables of cases.
+inline QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+QStringList texts(const std::vector<const char *> &literals);
 // A folder of test data beside the test sources.
 QString testDataPath(const QString &name);

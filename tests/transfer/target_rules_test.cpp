@@ -8,13 +8,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-QString u8(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-} // namespace
-
 TEST(TargetRules, RouteByCreatorAndConnection)
 {
     using R = TransferRoute;
@@ -29,10 +22,12 @@ TEST(TargetRules, RouteByCreatorAndConnection)
                  {"MSWD", "ConnectCustom", R::PasteMSWD},   {"RBv2", "ConectCustom", R::Nothing},
                  {"rbv2", "ConnectGeneric", R::Nothing},    {"c#+a", "CONECTCUSTOM", R::InsertOther}};
     for (const auto &c : cases)
-        EXPECT_EQ(chooseTransferRoute(u8(c.creator), [&] { return u8(c.connection); }), c.route) << c.creator;
+        EXPECT_EQ(chooseTransferRoute(QString::fromUtf8(c.creator), [&] { return QString::fromUtf8(c.connection); }),
+                  c.route)
+            << c.creator;
     int asked = 0;
     for (const char *creator : {"Mytx", "RBv2", "BOBO"})
-        chooseTransferRoute(u8(creator), [&] { return QString::number(++asked); });
+        chooseTransferRoute(QString::fromUtf8(creator), [&] { return QString::number(++asked); });
     EXPECT_EQ(asked, 1) << "only a creator with a route of its own asks for the connection";
 }
 
@@ -46,7 +41,8 @@ TEST(TargetRules, ExcludeTheMainProductThisProgramAndTheFinder)
     } cases[] = {{"VMRg", "x", false},  {"vmrb", "x", false},      {"Myta", "FINDER", false},
                  {"Myta", "", false},   {"Myta", "Finder2", true}, {"", "Ohne Code", true}};
     for (const auto &c : cases)
-        EXPECT_EQ(isAcceptableTarget(u8(c.creator), u8(c.name)), c.acceptable) << c.creator << " / " << c.name;
+        EXPECT_EQ(isAcceptableTarget(QString::fromUtf8(c.creator), QString::fromUtf8(c.name)), c.acceptable)
+            << c.creator << " / " << c.name;
 }
 
 // The rule of the shipped scripts, which need no display for it.
@@ -57,7 +53,7 @@ TEST(TargetRules, CreatorCodesComeFromTheTableOrTheFirstFourCharacters)
                               {"Soffice", "MSWD"},         {"Ärger", "Ärge"},        {"vi", "vi  "},
                               {"a b*c", "a b*"},           {"", ""}};
     for (const auto &c : cases)
-        EXPECT_EQ(getCreatorToProcName({u8(c[0])}), u8(c[1])) << c[0];
+        EXPECT_EQ(getCreatorToProcName({QString::fromUtf8(c[0])}), QString::fromUtf8(c[1])) << c[0];
     setProgramFolder(QString());
 }
 
@@ -74,10 +70,10 @@ TEST(TargetRules, ChooserItemsNameTheApplicationAsItsWindowsAreFound)
         {"leer.desktop", "garbage\x01", "leer"},
         {"abiword", "#!/bin/sh\n", "abiword"}};
     for (const auto &c : cases) {
-        QFile file(dir.filePath(u8(c[0])));
+        QFile file(dir.filePath(QString::fromUtf8(c[0])));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(c[1]);
         file.close();
-        EXPECT_EQ(targetNameOfApplicationItem(file.fileName()), u8(c[2])) << c[0];
+        EXPECT_EQ(targetNameOfApplicationItem(file.fileName()), QString::fromUtf8(c[2])) << c[0];
     }
 }

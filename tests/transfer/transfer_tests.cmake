@@ -1,11 +1,7 @@
 # Forming, routes, target rules and the creator codes of the shipped scripts: core only.
 vm_add_test(transfer_core_tests SOURCES forming_test.cpp target_rules_test.cpp)
 # The script calls, capture, link lock and choice of the application object.
-vm_add_test(transfer_app_tests GUI SOURCES app_transfer_test.cpp ScriptTestSupport.cpp)
-
-# The target application of the end-to-end runs.
-add_executable(vm-target-window TargetWindow.cpp)
-target_link_libraries(vm-target-window PRIVATE vm_settings Qt6::Widgets)
+vm_add_test(transfer_app_tests GUI SOURCES app_transfer_test.cpp)
 
 # End-to-end under Xvfb + openbox with the shipped scripts; it starts its own
 # X display before the application object exists, so it has a main of its own.

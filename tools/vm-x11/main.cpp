@@ -19,9 +19,11 @@
 #include <sys/select.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -505,15 +507,17 @@ int main(int argc, char **argv)
     if (!g_display)
         return 3;
     const std::string command = argv[1];
+    int status = 2;
     if (command == "front")
-        return printClass(activeWindow());
-    if (command == "class" && argc == 3)
-        return printClass(windowArgument(argv[2]));
-    if (command == "window" && argc >= 3)
-        return findWindow(std::vector<std::string>(argv + 2, argv + argc));
-    if (command == "activate" && argc == 3)
-        return activate(windowArgument(argv[2]));
-    if (command == "hold")
-        return hold();
-    return 2;
+        status = printClass(activeWindow());
+    else if (command == "class" && argc == 3)
+        status = printClass(windowArgument(argv[2]));
+    else if (command == "window" && argc >= 3)
+        status = findWindow(std::vector<std::string>(argv + 2, argv + argc));
+    else if (command == "activate" && argc == 3)
+        status = activate(windowArgument(argv[2]));
+    else if (command == "hold")
+        status = hold();
+    XCloseDisplay(g_display);
+    return status;
 }

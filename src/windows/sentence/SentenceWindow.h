@@ -191,7 +191,6 @@ protected:
     void enterEvent(QEnterEvent *event) override;
 
 private:
-    void fillFromCategoryPopUpBeforeCascade(bool cascadeChoseSection);
     // Layout: the controls, their pages and edge locks.
     void createControls();
     void runControlOpenEvents();
@@ -224,11 +223,10 @@ private:
     int m_orientingBuild = 0;
     // While the content loads, the hidden category pop-up's own fill of the
     // sentence list is held back: the cascade that follows mostly replaces
-    // it at once. The counters tell whether the cascade did.
+    // it at once. The counter tells whether the cascade did.
     bool m_categoryFillHeld = false;
     bool m_categoryFillPending = false;
     int m_sentenceListRedraws = 0;
-    int m_sectionFills = 0;
 };
 
 // The row the sentence list shows for a section without Du-form sentences.

@@ -76,29 +76,12 @@ bool SentenceWindow::getContent(int classLevel)
     // first appearance are that list, without reading the table again.
     app().pVMSuperCategories = distinctLines(app().pVMCategoriesSuperCat);
     const int redrawsBefore = m_sentenceListRedraws;
-    const int sectionFillsBefore = m_sectionFills;
     InitSuperCatList();
     m_categoryFillHeld = false;
+    // The pop-up's fill shows only where the cascade drew no sentence list.
     if (m_categoryFillPending && m_sentenceListRedraws == redrawsBefore)
-        fillFromCategoryPopUpBeforeCascade(m_sectionFills != sectionFillsBefore);
+        FillSentenceListBox();
     return true;
-}
-
-// The pop-up's fill came first: its list stays when the cascade drew none,
-// and the section the cascade chose, if any, stays the current one.
-void SentenceWindow::fillFromCategoryPopUpBeforeCascade(bool cascadeChoseSection)
-{
-    const QString category = pCurrCategory;
-    const QString section = pCurrCatSection;
-    const int classLevel = pCurrClass;
-    const bool useDu = pCurrUseDu;
-    FillSentenceListBox();
-    if (!cascadeChoseSection)
-        return;
-    pCurrCategory = category;
-    pCurrCatSection = section;
-    pCurrClass = classLevel;
-    pCurrUseDu = useDu;
 }
 
 void SentenceWindow::setClassPopUp(int classLevel)

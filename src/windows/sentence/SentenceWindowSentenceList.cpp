@@ -121,7 +121,6 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
-    ++m_sectionFills;
     InitSentenceList(withDuFormNotice(text, useDu));
 }
 

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Times the start of the program until its main window is shown, beside a
-# minimal Qt program that shows one window, under Xvfb. Usage:
-#   bench/startup.sh [BUILD_DIR] [RUNS]
+# minimal Qt program that shows one window, under Xvfb; with a large
+# database given, also the start on (a copy of) that database. Usage:
+#   bench/startup.sh [BUILD_DIR] [RUNS] [LARGE_DB]
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 runs="${2:-10}"
+large="${3:-}"
 bin="$build/bin"
 
 display=":$((300 + RANDOM % 300))"
@@ -17,6 +19,12 @@ export DISPLAY="$display"
 sleep 1
 # Not a first launch, so that no dialog follows the main window.
 printf 'LastClass=1\n' > "$config/de.kelmarin.vm9.prf"
+if [ -n "$large" ]; then
+  largeConfig="$config/large"
+  mkdir -p "$largeConfig"
+  cp "$large" "$config/large.rbd"
+  printf 'LastClass=1\nSentencesDBName=%s\n' "$config/large.rbd" > "$largeConfig/de.kelmarin.vm9.prf"
+fi
 
 time_until_shown() { # program title
   python3 - "$1" "$2" <<'PY'
@@ -36,18 +44,24 @@ proc.terminate(); proc.wait()
 PY
 }
 
-measure() { # program title
-  local total=0 t
+measure() { # config program title: the median of the runs
+  local times=""
+  # One start first, so that the files are in the cache for every measured one.
+  XDG_CONFIG_HOME="$1" time_until_shown "$2" "$3" >/dev/null
   for _ in $(seq 1 "$runs"); do
-    t=$(XDG_CONFIG_HOME="$config" time_until_shown "$1" "$2")
-    total=$(python3 -c "print($total + $t)")
+    times="$times $(XDG_CONFIG_HOME="$1" time_until_shown "$2" "$3")"
   done
-  python3 -c "print(f'{$total / $runs:.1f}')"
+  python3 -c "import statistics, sys; print(f'{statistics.median(map(float, sys.argv[1:])):.1f}')" $times
 }
 
-program_ms=$(measure "$bin/vm-companion" "Velmora - Satzbausteine")
-minimal_ms=$(measure "$bin/bench_minimal_window" "Minimal Window")
-echo "start to main window shown, mean of $runs runs:"
+program_ms=$(measure "$config" "$bin/vm-companion" "Velmora - Satzbausteine")
+minimal_ms=$(measure "$config" "$bin/bench_minimal_window" "Minimal Window")
+echo "start to main window shown, median of $runs runs:"
 echo "  vm-companion:   ${program_ms} ms"
 echo "  minimal window: ${minimal_ms} ms"
 python3 -c "print(f'  ratio:          {$program_ms / $minimal_ms:.2f}')"
+if [ -n "$large" ]; then
+  large_ms=$(measure "$largeConfig" "$bin/vm-companion" "Velmora - Satzbausteine")
+  echo "  vm-companion on $(basename "$(dirname "$large")")/$(basename "$large"): ${large_ms} ms"
+  python3 -c "print(f'  more than on the sample: {$large_ms - $program_ms:.1f} ms')"
+fi

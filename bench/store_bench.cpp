@@ -103,16 +103,32 @@ QString numberList()
     return items.join(QStringLiteral(", "));
 }
 
-QString sectionListSql()
+// The statement with its values written in, as the sqlite3 tool gets it.
+QString literal(const SqlStatement &statement)
 {
-    return SentenceQueries::sectionSentencesSql(generatedSuperCategory(0), generatedMainCategory(0),
-                                                generatedSubCategory(0), QStringLiteral("1"), kClass, false);
+    QString text;
+    qsizetype next = 0;
+    for (const QChar c : statement.sql) {
+        if (c != u'?') {
+            text += c;
+            continue;
+        }
+        const QVariant &value = statement.values.at(next++);
+        text += value.typeId() == QMetaType::QString ? sqlQuoted(value.toString()) : value.toString();
+    }
+    return text;
+}
+
+SqlStatement sectionListStatement()
+{
+    return SentenceQueries::sectionSentencesStatement(generatedSuperCategory(0), generatedMainCategory(0),
+                                                      generatedSubCategory(0), 1, kClass.toInt(), false);
 }
 
 void BM_SuperCategories(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(CategoryQueries::columnList(fixture().db, CategoryQueries::superCategoriesSql(kClass),
+        benchmark::DoNotOptimize(CategoryQueries::columnList(fixture().db, CategoryQueries::superCategoriesStatement(kClass),
                                                              QStringLiteral("Oberkategorie")));
 }
 
@@ -120,7 +136,7 @@ void BM_MainCategories(benchmark::State &state)
 {
     for (auto _ : state)
         benchmark::DoNotOptimize(CategoryQueries::columnList(
-            fixture().db, CategoryQueries::mainCategoriesSql(kClass, generatedSuperCategory(0)),
+            fixture().db, CategoryQueries::mainCategoriesStatement(kClass, generatedSuperCategory(0)),
             QStringLiteral("Kategorie")));
 }
 
@@ -129,7 +145,7 @@ void BM_SubCategories(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(CategoryQueries::columnList(
             fixture().db,
-            CategoryQueries::subCategoriesSql(kClass, generatedSuperCategory(0), generatedMainCategory(0)),
+            CategoryQueries::subCategoriesStatement(kClass, generatedSuperCategory(0), generatedMainCategory(0)),
             QStringLiteral("Subkategorie")));
 }
 
@@ -138,7 +154,7 @@ void BM_Sections(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(
             CategoryQueries::columnList(fixture().db,
-                                        CategoryQueries::sectionsSql(kClass, generatedSuperCategory(0),
+                                        CategoryQueries::sectionsStatement(kClass, generatedSuperCategory(0),
                                                                      generatedMainCategory(0), generatedSubCategory(0)),
                                         QStringLiteral("Note")));
 }
@@ -163,7 +179,7 @@ void BM_OrientingSections200(benchmark::State &state)
     for (auto _ : state) {
         for (const Criterion &c : criteria)
             benchmark::DoNotOptimize(CategoryQueries::columnList(
-                fixture().db, CategoryQueries::sectionsSql(kClass, c.superCategory, c.mainCategory, c.subCategory),
+                fixture().db, CategoryQueries::sectionsStatement(kClass, c.superCategory, c.mainCategory, c.subCategory),
                 QStringLiteral("Note")));
     }
     state.counters["criteria"] = double(criteria.size());
@@ -254,19 +270,19 @@ int printSql(const QString &folder)
     const QString u = generatedSubCategory(0);
     QStringList orienting;
     for (const Criterion &c : orientingCriteria())
-        orienting << CategoryQueries::sectionsSql(kClass, c.superCategory, c.mainCategory, c.subCategory);
+        orienting << literal(CategoryQueries::sectionsStatement(kClass, c.superCategory, c.mainCategory, c.subCategory));
     QStringList numbers;
     const QString list = numberList();
     for (int i = 1; i <= CountFields(list, QStringLiteral(",")); ++i)
-        numbers << SentenceQueries::numberSentencesSql(
-            ValInt(NthField(NthField(list, QStringLiteral(","), i), QStringLiteral("-"), 1)), kClass, false);
+        numbers << literal(SentenceQueries::numberSentencesStatement(
+            ValInt(NthField(NthField(list, QStringLiteral(","), i), QStringLiteral("-"), 1)), kClass.toInt(), false));
     const bool ok
-        = writeSql(folder, QStringLiteral("BM_SuperCategories"), {CategoryQueries::superCategoriesSql(kClass)})
-          && writeSql(folder, QStringLiteral("BM_MainCategories"), {CategoryQueries::mainCategoriesSql(kClass, s)})
-          && writeSql(folder, QStringLiteral("BM_SubCategories"), {CategoryQueries::subCategoriesSql(kClass, s, m)})
-          && writeSql(folder, QStringLiteral("BM_Sections"), {CategoryQueries::sectionsSql(kClass, s, m, u)})
-          && writeSql(folder, QStringLiteral("BM_Categories"), {CategoryQueries::categoriesSql(kClass)})
-          && writeSql(folder, QStringLiteral("BM_SectionSentenceList"), {sectionListSql()})
+        = writeSql(folder, QStringLiteral("BM_SuperCategories"), {literal(CategoryQueries::superCategoriesStatement(kClass))})
+          && writeSql(folder, QStringLiteral("BM_MainCategories"), {literal(CategoryQueries::mainCategoriesStatement(kClass, s))})
+          && writeSql(folder, QStringLiteral("BM_SubCategories"), {literal(CategoryQueries::subCategoriesStatement(kClass, s, m))})
+          && writeSql(folder, QStringLiteral("BM_Sections"), {literal(CategoryQueries::sectionsStatement(kClass, s, m, u))})
+          && writeSql(folder, QStringLiteral("BM_Categories"), {literal(CategoryQueries::categoriesStatement(kClass))})
+          && writeSql(folder, QStringLiteral("BM_SectionSentenceList"), {literal(sectionListStatement())})
           && writeSql(folder, QStringLiteral("BM_OrientingSections200"), orienting)
           && writeSql(folder, QStringLiteral("BM_NumberList100"), numbers);
     std::printf("%s\n", fixture().dbPath.toUtf8().constData());

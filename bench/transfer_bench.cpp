@@ -1,6 +1,7 @@
-// Forming throughput beside a plain copy of the same text, and the latency
-// of a transfer from the call until the text is in the target window (under
-// an X server of its own, with the shipped scripts).
+// Forming throughput beside a plain copy of the same text, and per transfer
+// route the time from the call until the text is in the target window and
+// how long the program's window takes no input meanwhile (under an X server
+// of its own, with the shipped scripts).
 #include "support/XvfbSession.h"
 #include "support/TargetWindow.h"
 
@@ -14,10 +15,13 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace {
 // A template of 2,000 characters in the shape of real report sentences.
@@ -71,28 +75,56 @@ struct TransferSetup
     SentenceWindow *window = nullptr;
 };
 
-// From App.TransferSentence until the target window holds the text, the
-// program in front before each call as when the user clicks the button.
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Per transfer, the program in front before each call as when the user clicks
+// the button: from App.TransferSentence until the target window holds the
+// text (the iteration time), and how long the call keeps the window from
+// taking input (it returns only then).
 void transferLatency(benchmark::State &state, TransferSetup *setup, const char *creator, const char *connection)
 {
     setup->app->pPrefs->SetTargetProcessCreator(QString::fromUtf8(creator));
     setup->app->pPrefs->SetConnectionType(QString::fromUtf8(connection));
+    std::vector<double> present, unresponsive;
     int n = 0;
     for (auto _ : state) {
-        state.PauseTiming();
         setup->x->activate(QString::number(setup->window->winId()));
         static_cast<void>(QTest::qWaitFor(
             [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; }, kXWaitMs));
+        // Any restore of the last transfer is over.
+        QTest::qWait(400);
         const QString sentence =
             QStringLiteral(" Satz %1: Sie arbeitet sorgfältig, Klaus' Heft ist „ordentlich“.").arg(++n);
-        state.ResumeTiming();
 
+        // Watched also while the call runs: the scripts run in a local event loop.
+        QElapsedTimer timer;
+        qint64 arrivedNs = -1;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (arrivedNs < 0 && setup->target->text().endsWith(sentence))
+                arrivedNs = timer.nsecsElapsed();
+        });
+        watch.start(1);
+        timer.start();
         setup->app->TransferSentence(sentence);
-        if (!QTest::qWaitFor([&] { return setup->target->text().endsWith(sentence); }, kXWaitMs)) {
+        unresponsive.push_back(timer.nsecsElapsed() / 1e6);
+        while (arrivedNs < 0 && timer.elapsed() < kXWaitMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        if (arrivedNs < 0) {
             state.SkipWithError("the text did not arrive");
             break;
         }
+        present.push_back(arrivedNs / 1e6);
+        state.SetIterationTime(present.back() / 1000);
     }
+    state.counters["present_median_ms"] = median(present);
+    state.counters["unresponsive_median_ms"] = median(unresponsive);
 }
 } // namespace
 
@@ -124,9 +156,9 @@ int main(int argc, char **argv)
         setup.app->pPrefs->SetLinkLocked(true);
         const auto latency = [&setup](const char *label, const char *creator, const char *connection) {
             benchmark::RegisterBenchmark(label, transferLatency, &setup, creator, connection)
-                ->Iterations(20)
+                ->Iterations(21)
                 ->Unit(benchmark::kMillisecond)
-                ->UseRealTime();
+                ->UseManualTime();
         };
         latency("BM_TransferLatency/clipboard_175", "Zeug", "ConnectGeneric");
         latency("BM_TransferLatency/direct_168", "C#+A", "ConectCustom");

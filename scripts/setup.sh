@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libsqlite3-dev sqlite3
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb openbox xdotool x11-utils xclip imagemagick fonts-dejavu-core
+  libx11-dev xvfb openbox xdotool x11-utils xclip imagemagick fonts-dejavu-core
   poppler-utils dbus qt6-translations-l10n
 )
 

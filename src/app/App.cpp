@@ -160,6 +160,10 @@ bool App::_Search4UpdatesItem_Action()
 
 void App::DoQuit()
 {
+    // An edit still open in the sentence list is saved first; when that
+    // fails the program stays, so that the edit can be copied.
+    if (SentenceWindow *window = existingInstance<SentenceWindow>(); window && !window->commitOpenCell())
+        return;
     if (pSentenceDB)
         pSentenceDB->Close();
     QCoreApplication::exit(0);

@@ -75,6 +75,9 @@ public:
 
     // The sentence database and its queries.
     bool OpenSentenceDBwithName(const QString &name);
+    // Replaces the open database by the named one only when that opens as a
+    // sentence database, and stores its name; otherwise says so and keeps the old.
+    bool SwitchSentenceDB(const QString &name);
     QString ChooseDB();
     int GetCategories(const QString &classLevel);
     int GetStdCategories();
@@ -94,7 +97,8 @@ public:
     QString GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
                                      const QString &subCategory, const QString &section, int classLevel,
                                      bool useDu);
-    // True only when the text was written to exactly one stored section.
+    // True only when the text was written to exactly one stored section;
+    // otherwise pWriteBackProblem says why in plain German words.
     bool PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text);
     bool PutSentences2Category(const QString &superCategory, const QString &mainCategory,
                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
@@ -121,6 +125,7 @@ public:
     bool pIsStartingUp = false;
     bool pFirstLaunch = false;
     std::unique_ptr<SentenceDatabase> pSentenceDB;
+    QString pWriteBackProblem;
     QString pStdVMCategories;
     bool pAppIsStartingUp = false;
     QString pVMSuperCategories;

@@ -27,70 +27,13 @@ QString RecordSet::Field(const QString &column) const
     return {};
 }
 
-Database::~Database()
+namespace {
+// Steps stmt to its end and collects its rows; false (rc set) when a step fails.
+bool readRows(sqlite3_stmt *stmt, std::vector<QString> &columns, std::vector<std::vector<QVariant>> &rows, int &rc)
 {
-    Close();
-}
-
-bool Database::open(int flags)
-{
-    Close();
-    clearError();
-    if (m_file.isEmpty()) {
-        setError(QStringLiteral("no database file"));
-        return false;
-    }
-    const QByteArray path = QFileInfo(m_file).absoluteFilePath().toUtf8();
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(path.constData(), &db, flags, nullptr) != SQLITE_OK) {
-        setError(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"));
-        sqlite3_close(db);
-        return false;
-    }
-    // SQLite opens lazily: reading the schema tells a database from any other file.
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        setError(QString::fromUtf8(sqlite3_errmsg(db)));
-        sqlite3_close(db);
-        return false;
-    }
-    sqlite3_busy_timeout(db, 2000);
-    m_db = db;
-    return true;
-}
-
-bool Database::CreateDatabaseFile()
-{
-    return open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-}
-
-bool Database::Connect()
-{
-    if (!QFileInfo::exists(m_file)) {
-        setError(QStringLiteral("database file not found"));
-        return false;
-    }
-    return open(SQLITE_OPEN_READWRITE);
-}
-
-std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement)
-{
-    clearError();
-    if (!m_db) {
-        setError(QStringLiteral("database not connected"));
-        return nullptr;
-    }
-    sqlite3_stmt *stmt = nullptr;
-    const QByteArray sql = statement.toUtf8();
-    if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-        setError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-        return nullptr;
-    }
-    std::vector<QString> columns;
     const int columnCount = sqlite3_column_count(stmt);
     for (int c = 0; c < columnCount; ++c)
         columns.push_back(QString::fromUtf8(sqlite3_column_name(stmt, c)));
-    std::vector<std::vector<QVariant>> rows;
-    int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         std::vector<QVariant> row;
         row.reserve(columnCount);
@@ -114,12 +57,118 @@ std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement)
         }
         rows.push_back(std::move(row));
     }
-    if (rc != SQLITE_DONE) {
-        setError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-        sqlite3_finalize(stmt);
+    return rc == SQLITE_DONE;
+}
+
+int bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+    case QMetaType::Int:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+    }
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+
+// No write permission for anyone: the file is in use elsewhere, also for a
+// user (such as root) whom the system would let write it all the same.
+bool hasWritePermission(const QFileInfo &info)
+{
+    return info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+}
+} // namespace
+
+Database::~Database()
+{
+    Close();
+}
+
+bool Database::open(int flags)
+{
+    Close();
+    clearError();
+    m_inUse = false;
+    if (m_file.isEmpty()) {
+        setError(QStringLiteral("no database file"));
+        return false;
+    }
+    const QByteArray path = QFileInfo(m_file).absoluteFilePath().toUtf8();
+    sqlite3 *db = nullptr;
+    const int rc = sqlite3_open_v2(path.constData(), &db, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        setError(db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("out of memory"), rc);
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    // SQLite opens lazily: reading the schema tells a database from any other
+    // file. A lock held elsewhere past the time-out leaves the file unread.
+    const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (read == SQLITE_BUSY || read == SQLITE_LOCKED) {
+        m_inUse = true;
+    } else if (read != SQLITE_OK) {
+        setError(QString::fromUtf8(sqlite3_errmsg(db)), read);
+        sqlite3_close(db);
+        return false;
+    }
+    // The lists walk the whole index of a large collection: read it in place
+    // through the mapped file, and keep what was read between statements.
+    if (!m_inUse)
+        sqlite3_exec(db, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
+    m_db = db;
+    return true;
+}
+
+bool Database::CreateDatabaseFile()
+{
+    return open(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+bool Database::Connect()
+{
+    const QFileInfo info(m_file);
+    if (m_file.isEmpty() || !info.exists() || info.isDir()) {
+        Close();
+        setError(QStringLiteral("database file not found"), SQLITE_CANTOPEN);
+        return false;
+    }
+    return open(hasWritePermission(info) ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+}
+
+bool Database::IsReadOnly() const
+{
+    return m_db && sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement)
+{
+    clearError();
+    if (!m_db) {
+        setError(QStringLiteral("database not connected"));
         return nullptr;
     }
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray sql = statement.toUtf8();
+    if (const int rc = sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &stmt, nullptr); rc != SQLITE_OK) {
+        setErrorFromDb(rc);
+        return nullptr;
+    }
+    std::vector<QString> columns;
+    std::vector<std::vector<QVariant>> rows;
+    int rc = SQLITE_OK;
+    const bool done = readRows(stmt, columns, rows, rc);
     sqlite3_finalize(stmt);
+    if (!done) {
+        setErrorFromDb(rc);
+        return nullptr;
+    }
     return std::make_unique<RecordSet>(std::move(columns), std::move(rows));
 }
 
@@ -131,46 +180,96 @@ void Database::SQLExecute(const QString &statement)
         return;
     }
     char *message = nullptr;
-    if (sqlite3_exec(m_db, statement.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK)
-        setError(QString::fromUtf8(message ? message : sqlite3_errmsg(m_db)));
+    if (const int rc = sqlite3_exec(m_db, statement.toUtf8().constData(), nullptr, nullptr, &message); rc != SQLITE_OK)
+        setError(QString::fromUtf8(message ? message : sqlite3_errmsg(m_db)), rc);
     sqlite3_free(message);
 }
 
-void Database::InsertRecord(const QString &table, const DatabaseRecord &record)
+sqlite3_stmt *Database::boundStatement(const QString &sql, const QVariantList &values)
 {
     clearError();
     if (!m_db) {
         setError(QStringLiteral("database not connected"));
-        return;
+        return nullptr;
     }
-    QStringList names;
-    QStringList marks;
-    for (const auto &[name, value] : record.values()) {
-        names << QStringLiteral("\"%1\"").arg(QString(name).replace(u'"', QStringLiteral("\"\"")));
-        marks << QStringLiteral("?");
-    }
-    const QString sql = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                            .arg(QString(table).replace(u'"', QStringLiteral("\"\"")),
-                                 names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
-    sqlite3_stmt *stmt = nullptr;
-    const QByteArray sqlBytes = sql.toUtf8();
-    if (sqlite3_prepare_v2(m_db, sqlBytes.constData(), int(sqlBytes.size()), &stmt, nullptr) != SQLITE_OK) {
-        setError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-        return;
-    }
-    int index = 1;
-    for (const auto &[name, value] : record.values()) {
-        if (value.typeId() == QMetaType::LongLong) {
-            sqlite3_bind_int64(stmt, index, value.toLongLong());
-        } else {
-            const QByteArray text = value.toString().toUtf8();
-            sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    sqlite3_stmt *stmt = m_statements.value(sql);
+    if (!stmt) {
+        const QByteArray bytes = sql.toUtf8();
+        const int rc = sqlite3_prepare_v3(m_db, bytes.constData(), int(bytes.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                                          nullptr);
+        if (rc != SQLITE_OK) {
+            setErrorFromDb(rc);
+            return nullptr;
         }
-        ++index;
+        m_statements.insert(sql, stmt);
     }
-    if (sqlite3_step(stmt) != SQLITE_DONE)
-        setError(QString::fromUtf8(sqlite3_errmsg(m_db)));
-    sqlite3_finalize(stmt);
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    for (int i = 0; i < values.size(); ++i) {
+        if (const int rc = bindValue(stmt, i + 1, values.at(i)); rc != SQLITE_OK) {
+            setErrorFromDb(rc);
+            return nullptr;
+        }
+    }
+    return stmt;
+}
+
+std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = boundStatement(statement, values);
+    if (!stmt)
+        return nullptr;
+    std::vector<QString> columns;
+    std::vector<std::vector<QVariant>> rows;
+    int rc = SQLITE_OK;
+    const bool done = readRows(stmt, columns, rows, rc);
+    if (!done)
+        setErrorFromDb(rc);
+    sqlite3_reset(stmt);
+    if (!done)
+        return nullptr;
+    return std::make_unique<RecordSet>(std::move(columns), std::move(rows));
+}
+
+bool Database::SQLExecute(const QString &statement, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = boundStatement(statement, values);
+    if (!stmt)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE)
+        setErrorFromDb(rc);
+    sqlite3_reset(stmt);
+    return rc == SQLITE_DONE;
+}
+
+int Database::Changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+void Database::InsertRecord(const QString &table, const DatabaseRecord &record)
+{
+    // Built by plain appends: an import runs this once per row.
+    const auto quotedName = [](const QString &name) {
+        return u'"' + QString(name).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    };
+    QString sql = QStringLiteral("INSERT INTO ") + quotedName(table) + QStringLiteral(" (");
+    QString marks;
+    QVariantList values;
+    values.reserve(qsizetype(record.values().size()));
+    for (const auto &[name, value] : record.values()) {
+        if (!values.isEmpty()) {
+            sql += QStringLiteral(", ");
+            marks += QStringLiteral(", ");
+        }
+        sql += quotedName(name);
+        marks += u'?';
+        values << value;
+    }
+    SQLExecute(sql + QStringLiteral(") VALUES (") + marks + u')', values);
 }
 
 void Database::Commit()
@@ -189,21 +288,32 @@ void Database::Rollback()
 
 void Database::Close()
 {
+    for (sqlite3_stmt *stmt : std::as_const(m_statements))
+        sqlite3_finalize(stmt);
+    m_statements.clear();
     if (m_db) {
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+    m_inUse = false;
 }
 
-void Database::setError(const QString &message)
+void Database::setError(const QString &message, int code)
 {
     m_error = true;
+    m_errorCode = code & 0xff;
     m_errorMessage = message;
+}
+
+void Database::setErrorFromDb(int code)
+{
+    setError(QString::fromUtf8(sqlite3_errmsg(m_db)), code);
 }
 
 void Database::clearError()
 {
     m_error = false;
+    m_errorCode = 0;
     m_errorMessage.clear();
 }
 

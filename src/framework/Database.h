@@ -1,16 +1,20 @@
 #pragma once
 // The embedded single-file SQL database over SQLite's C API: connect, select
 // into a cursor (or none), execute, insert a record, commit, close, and the
-// error flag and text of the last statement.
+// error flag and text of the last statement. Statements with bound values are
+// prepared once per connection and reused.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVariant>
+#include <QVariantList>
 
 #include <memory>
 #include <utility>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // A select's rows, read whole when the statement ran, walked forward.
 class RecordSet
@@ -38,10 +42,19 @@ class DatabaseRecord
 public:
     void Column(const QString &name, const QString &text) { m_values.emplace_back(name, text); }
     void IntegerColumn(const QString &name, qint64 value) { m_values.emplace_back(name, value); }
+    // A text stored as its UTF-8 bytes, which no column type turns into a number.
+    void BinaryColumn(const QString &name, const QString &text) { m_values.emplace_back(name, text.toUtf8()); }
     const std::vector<std::pair<QString, QVariant>> &values() const { return m_values; }
 
 private:
     std::vector<std::pair<QString, QVariant>> m_values;
+};
+
+// A statement and the values bound to its "?" in order.
+struct SqlStatement
+{
+    QString sql;
+    QVariantList values;
 };
 
 class Database
@@ -58,12 +71,24 @@ public:
     // Makes a new, empty database file and connects to it.
     bool CreateDatabaseFile();
     // Opens the existing file; false when it is missing or not a database.
+    // A file without any write permission is opened for reading only. A file
+    // that another connection holds locked beyond the busy time-out connects
+    // all the same and counts as in use.
     bool Connect();
     bool isConnected() const { return m_db != nullptr; }
+    bool InUse() const { return m_inUse; }
+    bool IsReadOnly() const;
 
     // The rows of a query, or nullptr when it fails.
     std::unique_ptr<RecordSet> SQLSelect(const QString &statement);
     void SQLExecute(const QString &statement);
+    // The same with the values bound to the statement's "?" in order: a
+    // QString as text, a QByteArray as a blob, an integer as an integer.
+    std::unique_ptr<RecordSet> SQLSelect(const QString &statement, const QVariantList &values);
+    bool SQLExecute(const QString &statement, const QVariantList &values);
+    std::unique_ptr<RecordSet> SQLSelect(const SqlStatement &s) { return SQLSelect(s.sql, s.values); }
+    // Rows changed by the last INSERT, UPDATE or DELETE.
+    int Changes() const;
     void InsertRecord(const QString &table, const DatabaseRecord &record);
     // Ends an open transaction; statements outside one are already in the file.
     void Commit();
@@ -72,16 +97,24 @@ public:
 
     bool Error() const { return m_error; }
     QString ErrorMessage() const { return m_errorMessage; }
+    // SQLite's primary result code of the last failure (SQLITE_BUSY, SQLITE_READONLY, ...); 0 without one.
+    int ErrorCode() const { return m_errorCode; }
 
 private:
     bool open(int flags);
-    void setError(const QString &message);
+    void setError(const QString &message, int code = 1);
+    void setErrorFromDb(int code);
     void clearError();
+    // The cached statement for sql, reset and with values bound; nullptr on failure.
+    sqlite3_stmt *boundStatement(const QString &sql, const QVariantList &values);
 
     QString m_file;
     sqlite3 *m_db = nullptr;
+    bool m_inUse = false;
     bool m_error = false;
+    int m_errorCode = 0;
     QString m_errorMessage;
+    QHash<QString, sqlite3_stmt *> m_statements;
 };
 
 // A text value as it goes between single quotes in a statement: every single

@@ -37,11 +37,11 @@ const QHash<char16_t, char> &reverseTable()
 
 QString fromMacRoman(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text.append(QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]));
+        *out++ = QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]);
     }
     return text;
 }

@@ -13,7 +13,7 @@ QString ScriptRunner::scriptPath(int number)
     return QDir(programFolder()).filePath(QStringLiteral("scripts/") + QString::number(number));
 }
 
-QString ScriptRunner::run(int number, const QStringList &arguments, int timeoutMs)
+ScriptResult ScriptRunner::run(int number, const QStringList &arguments, const QByteArray &input, int timeoutMs)
 {
     const QString path = scriptPath(number);
     if (!QFileInfo(path).isExecutable())
@@ -22,7 +22,8 @@ QString ScriptRunner::run(int number, const QStringList &arguments, int timeoutM
     QProcess process;
     // The scripts' complaints go where the program's own would go.
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.setStandardInputFile(QProcess::nullDevice());
+    if (input.isEmpty())
+        process.setStandardInputFile(QProcess::nullDevice());
 
     QEventLoop loop;
     bool failedToStart = false;
@@ -38,6 +39,11 @@ QString ScriptRunner::run(int number, const QStringList &arguments, int timeoutM
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
 
     process.start(path, arguments);
+    if (!input.isEmpty()) {
+        // Written while the loop runs; a script that does not read it ends all the same.
+        process.write(input);
+        process.closeWriteChannel();
+    }
     deadline.start(timeoutMs);
     if (!failedToStart && process.state() != QProcess::NotRunning)
         loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -49,11 +55,13 @@ QString ScriptRunner::run(int number, const QStringList &arguments, int timeoutM
         process.waitForFinished(2000);
         return {};
     }
-    QString output = QString::fromUtf8(process.readAllStandardOutput());
-    if (output.endsWith(u'\n')) {
-        output.chop(1);
-        if (output.endsWith(u'\r'))
-            output.chop(1);
+    ScriptResult result;
+    result.output = QString::fromUtf8(process.readAllStandardOutput());
+    if (result.output.endsWith(u'\n')) {
+        result.output.chop(1);
+        if (result.output.endsWith(u'\r'))
+            result.output.chop(1);
     }
-    return output;
+    result.succeeded = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return result;
 }

@@ -29,6 +29,15 @@ int CountFields(const QString &text, const QString &delim)
     return int(text.count(delim)) + 1;
 }
 
+QStringList Fields(const QString &text, const QString &delim)
+{
+    if (text.isEmpty())
+        return {};
+    if (delim.isEmpty())
+        return {text};
+    return text.split(delim, Qt::KeepEmptyParts);
+}
+
 double Val(const QString &text)
 {
     qsizetype i = 0;

@@ -16,6 +16,22 @@ QString chooseTabFile(const QString &prompt)
     return showOpenDialog(QStringLiteral("application/text"), QStringLiteral("Texttabelle öffnen..."), prompt,
                           programFolder());
 }
+
+const QString kDatabaseName = QStringLiteral("Formulierungshilfen.rbd");
+
+// The database's error after a failed row; never empty, so that it stops the import.
+QString failedRowText(const Database &db)
+{
+    return db.ErrorMessage().isEmpty() ? QStringLiteral("Datensatz nicht gespeichert") : db.ErrorMessage();
+}
+
+// Ends the open transaction of the new database; the database's error text
+// when that fails, else "".
+QString commitImport(Database &db)
+{
+    db.Commit();
+    return db.Error() ? db.ErrorMessage() : QString();
+}
 } // namespace
 
 bool App::ImportSentencesFromTabDelimFile()
@@ -32,47 +48,82 @@ bool App::ImportSentencesFromTabDelimFile()
         MsgBox(errorText);
         return false;
     }
-    pSentenceDB->Close();
-    if (!CreateDB(QStringLiteral("Formulierungshilfen.rbd"))) {
-        MsgBox(QStringLiteral("Database not created"));
-        // The old file is still in place: keep working with it.
-        pSentenceDB->Connect();
+    // The working database stays open until the new one is complete; the new
+    // one is built under a temporary name, one transaction per file, and
+    // stopped at the first failure.
+    std::unique_ptr<SentenceDatabase> working = std::move(pSentenceDB);
+    const auto abandon = [&](const QString &failure) {
+        const QString tempPath = pSentenceDB ? pSentenceDB->DatabaseFile() : QString();
+        pSentenceDB = std::move(working);
+        if (!tempPath.isEmpty())
+            removeDatabaseFile(tempPath);
+        if (!failure.isEmpty())
+            MsgBox(notReplacedText(programFolderItem(kDatabaseName), failure));
         return false;
+    };
+    if (!CreateDB(kDatabaseName)) {
+        MsgBox(QStringLiteral("Database not created"));
+        return abandon(QString());
     }
+    QString failure;
     Counts counts;
     importSentences(
         lines,
-        [this](const SentenceRecord &r) {
-            const bool stored = InsertDBRec(r.superCategory, r.mainCategory, r.subCategory, r.section, r.startClass,
-                                            r.endClass, r.number, r.sentences, r.duSentences);
-            if (!stored)
-                MsgBox(sentenceRowFailedText());
-            return stored;
+        [&](const SentenceRecord &r) {
+            if (!failure.isEmpty())
+                return false;
+            if (InsertDBRec(r.superCategory, r.mainCategory, r.subCategory, r.section, r.startClass, r.endClass,
+                            r.number, r.sentences, r.duSentences))
+                return true;
+            failure = failedRowText(*pSentenceDB);
+            MsgBox(sentenceRowFailedText());
+            return false;
         },
         counts);
+    if (failure.isEmpty() && !createIndexes(*pSentenceDB))
+        failure = pSentenceDB->ErrorMessage();
+    if (failure.isEmpty())
+        failure = commitImport(*pSentenceDB);
+    if (!failure.isEmpty())
+        return abandon(failure);
+    counts.rowsStored = storedRows(*pSentenceDB, QStringLiteral("Saetze"));
     MsgBox(sentencesSummary(counts));
 
     const QString stdPhrasesPath
         = chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:"));
     if (!stdPhrasesPath.isEmpty()) {
         if (readLines(stdPhrasesPath, lines, errorText)) {
+            pSentenceDB->SQLExecute(QStringLiteral("BEGIN"));
             importStdPhrases(
                 lines,
-                [this](const StdPhraseRecord &r) {
-                    const bool stored
-                        = InsertStdDBRec(r.category, r.categoryNumber, r.phraseNumber, r.appendixNumber, r.sentence);
-                    if (!stored)
-                        MsgBox(stdPhraseFailedText());
-                    return stored;
+                [&](const StdPhraseRecord &r) {
+                    if (!failure.isEmpty())
+                        return false;
+                    if (InsertStdDBRec(r.category, r.categoryNumber, r.phraseNumber, r.appendixNumber, r.sentence))
+                        return true;
+                    failure = failedRowText(*pSentenceDB);
+                    MsgBox(stdPhraseFailedText());
+                    return false;
                 },
                 counts);
+            if (failure.isEmpty())
+                failure = commitImport(*pSentenceDB);
+            if (!failure.isEmpty())
+                return abandon(failure);
         } else {
             MsgBox(errorText);
         }
     }
     MsgBox(stdPhrasesSummary(counts));
 
+    const QString tempPath = pSentenceDB->DatabaseFile();
+    const QString path = programFolderItem(kDatabaseName);
     pSentenceDB->Close();
+    working.reset();
+    if (QFileInfo(path).isDir() || !installDatabaseFile(tempPath, path)) {
+        removeDatabaseFile(tempPath);
+        MsgBox(notReplacedText(path, QStringLiteral("Die neue Datei kann nicht an ihren Platz gestellt werden.")));
+    }
     MsgBox(QStringLiteral("Das Programm wird nun beendet und kann neu gestartet werden!"));
     QCoreApplication::exit(0);
     return false;
@@ -80,26 +131,19 @@ bool App::ImportSentencesFromTabDelimFile()
 
 bool App::CreateDB(const QString &name)
 {
-    // The new file is made under a temporary name and replaces the old one
-    // only once it is connected: a failure leaves the old database intact.
+    // The new file is made under a temporary name beside the named one and
+    // replaces it only when the import is complete.
     const QString path = programFolderItem(name);
     const QString tempPath = temporaryPathFor(path);
     auto db = std::make_unique<SentenceDatabase>();
     QStringList tableErrors;
-    if (!createDatabaseFile(*db, tempPath, tableErrors)) {
+    if (QFileInfo(path).isDir() || !createDatabaseFile(*db, tempPath, tableErrors)) {
         removeDatabaseFile(tempPath);
         return false;
     }
     for (const QString &error : tableErrors)
         MsgBox(error);
-    db->Close();
-    if (QFileInfo(path).isDir() || !installDatabaseFile(tempPath, path)) {
-        removeDatabaseFile(tempPath);
-        return false;
-    }
-    db->setDatabaseFile(path);
-    if (!db->Connect())
-        return false;
+    db->SQLExecute(QStringLiteral("BEGIN"));
     pSentenceDB = std::move(db);
     return true;
 }
@@ -113,7 +157,6 @@ bool App::InsertDBRec(const QString &superCategory, const QString &mainCategory,
     const bool stored = insertSentenceRecord(*pSentenceDB, record);
     if (!stored)
         MsgBox(sentenceErrorText(pSentenceDB->ErrorMessage(), record));
-    pSentenceDB->Commit();
     return stored;
 }
 
@@ -124,6 +167,5 @@ bool App::InsertStdDBRec(const QString &category, int categoryNumber, int phrase
     const bool stored = insertStdPhraseRecord(*pSentenceDB, record);
     if (!stored)
         MsgBox(stdPhraseErrorText(pSentenceDB->ErrorMessage(), record));
-    pSentenceDB->Commit();
     return stored;
 }

@@ -24,14 +24,18 @@ QString App::GetRandSentence2Category(const QString &superCategory, const QStrin
 
 bool App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text)
 {
-    return SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
+    const auto result = SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
+    pWriteBackProblem = SentenceQueries::writeProblemText(result);
+    return result.written();
 }
 
 bool App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
                                 const QString &section, int classLevel, bool useDu, const QString &text)
 {
-    return SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section, classLevel,
-                                         useDu, text);
+    const auto result = SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory,
+                                                             section, classLevel, useDu, text);
+    pWriteBackProblem = SentenceQueries::writeProblemText(result);
+    return result.written();
 }
 
 QString App::GetSentences2CatNumber(int number, const QString &classLevel, bool useDu)

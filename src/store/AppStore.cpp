@@ -4,6 +4,7 @@
 #include "framework/MessageBox.h"
 #include "framework/OpenDialog.h"
 #include "store/CategoryQueries.h"
+#include "store/SentenceImporter.h"
 
 #include <QFileInfo>
 
@@ -16,29 +17,79 @@ bool isWritableFile(const QString &path)
     return info.isWritable()
            && (info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
 }
+
+// Connects db to path when the file holds the sentence table. A file that
+// another program holds locked cannot be looked into and is taken as it is.
+bool openAsSentenceDatabase(SentenceDatabase &db, const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    db.setDatabaseFile(path);
+    if (!db.Connect())
+        return false;
+    if (db.InUse())
+        return true;
+    const auto rs = db.SQLSelect(
+        QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'table' AND name = 'Saetze'"));
+    if (rs && rs->Field(QStringLiteral("n")) == QStringLiteral("1"))
+        return true;
+    db.Close();
+    return false;
+}
 } // namespace
 
 bool App::OpenSentenceDBwithName(const QString &name)
 {
-    pSentenceDB = std::make_unique<SentenceDatabase>();
-    QString path = programFolderItem(name);
-    // A file that is not there is not "in use": the chooser below handles it.
-    if (QFileInfo::exists(path) && !isWritableFile(path)) {
-        Beep();
-        MsgBox(QStringLiteral("Satzdatenbank wird schon verwendet!"));
-    }
+    // The open database is replaced only by one that opens.
+    auto db = std::make_unique<SentenceDatabase>();
+    QString path = name.trimmed().isEmpty() ? QString() : programFolderItem(name);
     bool chosenByUser = false;
-    if (!QFileInfo::exists(path)) {
+    // A file that is missing, or there but no sentence database (corrupt, a
+    // folder, no name at all), is asked for until one opens or the user cancels.
+    while (!openAsSentenceDatabase(*db, path)) {
         path = ChooseDB();
         chosenByUser = true;
+        if (path.isEmpty())
+            return false;
     }
-    if (path.isEmpty())
-        return false;
-    pSentenceDB->setDatabaseFile(path);
-    const bool connected = pSentenceDB->Connect();
-    if (connected && chosenByUser)
+    if (db->InUse() || !isWritableFile(path)) {
+        Beep();
+        MsgBox(QStringLiteral("Satzdatenbank wird schon verwendet!"));
+    } else {
+        // Files made before the queries had their indexes get them now.
+        SentenceImporter::createIndexes(*db);
+    }
+    pSentenceDB = std::move(db);
+    if (chosenByUser && pPrefs)
         pPrefs->SetSentencesDBName(QFileInfo(path).fileName());
-    return connected;
+    return true;
+}
+
+bool App::SwitchSentenceDB(const QString &name)
+{
+    const QString path = programFolderItem(name);
+    const QString shownName = name.trimmed().isEmpty() ? QStringLiteral("(ohne Namen)") : name;
+    const QString refused = QStringLiteral("Die Datei „%1“ ist keine Satzdatenbank oder kann nicht geöffnet werden. "
+                                           "Die bisherige Datenbank bleibt geöffnet.")
+                                .arg(shownName);
+    // A file there is checked first; a missing one is asked for by the opening.
+    if (!name.trimmed().isEmpty() && QFileInfo::exists(path)) {
+        SentenceDatabase probe;
+        if (!openAsSentenceDatabase(probe, path)) {
+            MsgBox(refused);
+            return false;
+        }
+    }
+    pSentenceDB->Commit();
+    const QString storedBefore = pPrefs ? pPrefs->GetSentencesDBName() : QString();
+    if (!OpenSentenceDBwithName(name)) {
+        MsgBox(refused);
+        return false;
+    }
+    // A file chosen in the opening's dialog has stored its own name.
+    if (pPrefs && pPrefs->GetSentencesDBName() == storedBefore)
+        pPrefs->SetSentencesDBName(name);
+    return true;
 }
 
 QString App::ChooseDB()
@@ -51,21 +102,21 @@ int App::GetSuperCategories(const QString &classLevel)
 {
     pVMSuperCategories.clear();
     pVMSuperCategories =
-        CategoryQueries::columnList(*pSentenceDB, CategoryQueries::superCategoriesSql(classLevel),
+        CategoryQueries::columnList(*pSentenceDB, CategoryQueries::superCategoriesStatement(classLevel),
                                     QStringLiteral("Oberkategorie"));
     return 0;
 }
 
 QString App::GetMainCats(const QString &classLevel, const QString &superCategory)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::mainCategoriesSql(classLevel, superCategory),
+    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::mainCategoriesStatement(classLevel, superCategory),
                                        QStringLiteral("Kategorie"));
 }
 
 QString App::GetSubCats(const QString &classLevel, const QString &superCategory, const QString &mainCategory)
 {
     return CategoryQueries::columnList(
-        *pSentenceDB, CategoryQueries::subCategoriesSql(classLevel, superCategory, mainCategory),
+        *pSentenceDB, CategoryQueries::subCategoriesStatement(classLevel, superCategory, mainCategory),
         QStringLiteral("Subkategorie"));
 }
 
@@ -73,7 +124,7 @@ QString App::GetSubCatSections(const QString &classLevel, const QString &superCa
                                const QString &mainCategory, const QString &subCategory)
 {
     return CategoryQueries::columnList(
-        *pSentenceDB, CategoryQueries::sectionsSql(classLevel, superCategory, mainCategory, subCategory),
+        *pSentenceDB, CategoryQueries::sectionsStatement(classLevel, superCategory, mainCategory, subCategory),
         QStringLiteral("Note"));
 }
 
@@ -90,19 +141,19 @@ int App::GetCategories(const QString &classLevel)
 int App::GetStdCategories()
 {
     pStdVMCategories.clear();
-    pStdVMCategories = CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdCategoriesSql(),
+    pStdVMCategories = CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdCategoriesStatement(),
                                                    QStringLiteral("Kategorie"));
     return 0;
 }
 
 QString App::GetSentences2CategoryStd(const QString &category)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdSentencesSql(category),
+    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdSentencesStatement(category),
                                        QStringLiteral("Sentence"));
 }
 
 QString App::GetAppendices2StdSentences(const QString &category, int phraseNumber)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdAppendicesSql(category, phraseNumber),
+    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdAppendicesStatement(category, phraseNumber),
                                        QStringLiteral("Sentence"));
 }

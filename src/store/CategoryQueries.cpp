@@ -1,80 +1,87 @@
 #include "CategoryQueries.h"
 
-#include "framework/Database.h"
 #include "framework/EventLoop.h"
 #include "framework/Strings.h"
 
 namespace CategoryQueries {
 
 namespace {
-QString classRange(const QString &classLevel)
+const QString kClassRange = QStringLiteral("Startklasse <= ? AND Endklasse >= ?");
+
+QVariant classValue(const QString &classLevel)
 {
-    return QStringLiteral("Startklasse <= ") + classLevel + QStringLiteral(" AND Endklasse >= ") + classLevel;
+    bool ok = false;
+    const qint64 value = classLevel.trimmed().toLongLong(&ok);
+    return ok ? QVariant(value) : QVariant(classLevel);
 }
 } // namespace
 
-QString superCategoriesSql(const QString &classLevel)
+SqlStatement superCategoriesStatement(const QString &classLevel)
 {
-    return QStringLiteral("SELECT DISTINCT Oberkategorie FROM Saetze WHERE Note < 2 and ") + classRange(classLevel)
-           + QStringLiteral(" ORDER BY Nr");
+    return {QStringLiteral("SELECT DISTINCT Oberkategorie FROM Saetze WHERE Note < 2 and ") + kClassRange
+                + QStringLiteral(" ORDER BY Nr"),
+            {classValue(classLevel), classValue(classLevel)}};
 }
 
-QString mainCategoriesSql(const QString &classLevel, const QString &superCategory)
+SqlStatement mainCategoriesStatement(const QString &classLevel, const QString &superCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Kategorie FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
-           + QStringLiteral(" and Note < 2 and ") + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
+    return {QStringLiteral("SELECT DISTINCT Kategorie FROM Saetze WHERE Oberkategorie = ? and Note < 2 and ")
+                + kClassRange + QStringLiteral(" ORDER BY Nr"),
+            {superCategory, classValue(classLevel), classValue(classLevel)}};
 }
 
-QString subCategoriesSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory)
+SqlStatement subCategoriesStatement(const QString &classLevel, const QString &superCategory,
+                                    const QString &mainCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Subkategorie FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
-           + QStringLiteral(" and Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Note < 2 and ")
-           + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
+    return {QStringLiteral("SELECT DISTINCT Subkategorie FROM Saetze WHERE Oberkategorie = ? and Kategorie = ? and "
+                           "Note < 2 and ")
+                + kClassRange + QStringLiteral(" ORDER BY Nr"),
+            {superCategory, mainCategory, classValue(classLevel), classValue(classLevel)}};
 }
 
-QString sectionsSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
-                    const QString &subCategory)
+SqlStatement sectionsStatement(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
+                               const QString &subCategory)
 {
-    return QStringLiteral("SELECT DISTINCT Note FROM Saetze WHERE Oberkategorie = ") + sqlQuoted(superCategory)
-           + QStringLiteral(" and Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
-           + sqlQuoted(subCategory) + QStringLiteral(" and ") + classRange(classLevel) + QStringLiteral(" ORDER BY Note");
+    return {QStringLiteral("SELECT DISTINCT Note FROM Saetze WHERE Oberkategorie = ? and Kategorie = ? and "
+                           "Subkategorie = ? and ")
+                + kClassRange + QStringLiteral(" ORDER BY Note"),
+            {superCategory, mainCategory, subCategory, classValue(classLevel), classValue(classLevel)}};
 }
 
-QString categoriesSql(const QString &classLevel)
+SqlStatement categoriesStatement(const QString &classLevel)
 {
-    return QStringLiteral("SELECT Oberkategorie, Kategorie, Subkategorie, Nr FROM Saetze WHERE Note < 2 and ")
-           + classRange(classLevel) + QStringLiteral(" ORDER BY Nr");
+    return {QStringLiteral("SELECT Oberkategorie, Kategorie, Subkategorie, Nr FROM Saetze WHERE Note < 2 and ")
+                + kClassRange + QStringLiteral(" ORDER BY Nr"),
+            {classValue(classLevel), classValue(classLevel)}};
 }
 
-QString sectionRangesSql(const QString &classLevel)
+SqlStatement sectionRangesStatement(const QString &classLevel)
 {
-    return QStringLiteral("SELECT DISTINCT Oberkategorie, Kategorie, Subkategorie, Note FROM Saetze WHERE ")
-           + classRange(classLevel) + QStringLiteral(" ORDER BY Note");
+    return {QStringLiteral("SELECT DISTINCT Oberkategorie, Kategorie, Subkategorie, Note FROM Saetze WHERE ")
+                + kClassRange + QStringLiteral(" ORDER BY Note"),
+            {classValue(classLevel), classValue(classLevel)}};
 }
 
-QString stdCategoriesSql()
+SqlStatement stdCategoriesStatement()
 {
-    return QStringLiteral("SELECT DISTINCT Kategorie FROM Standardsaetze ORDER BY Kategorie");
+    return {QStringLiteral("SELECT DISTINCT Kategorie FROM Standardsaetze ORDER BY Kategorie"), {}};
 }
 
-QString stdSentencesSql(const QString &category)
+SqlStatement stdSentencesStatement(const QString &category)
 {
-    return QStringLiteral("select ") + QStringLiteral("Sentence")
-           + QStringLiteral(" from Standardsaetze where Kategorie = ") + sqlQuoted(category)
-           + QStringLiteral(" and Appendixnr = 0");
+    return {QStringLiteral("select Sentence from Standardsaetze where Kategorie = ? and Appendixnr = 0"), {category}};
 }
 
-QString stdAppendicesSql(const QString &category, int phraseNumber)
+SqlStatement stdAppendicesStatement(const QString &category, int phraseNumber)
 {
-    return QStringLiteral("select ") + QStringLiteral("Sentence")
-           + QStringLiteral(" from Standardsaetze where Kategorie = ") + sqlQuoted(category)
-           + QStringLiteral(" and Satznr = ") + Str(phraseNumber) + QStringLiteral(" and Appendixnr > 0");
+    return {QStringLiteral("select Sentence from Standardsaetze where Kategorie = ? and Satznr = ? and Appendixnr > 0"),
+            {category, qint64(phraseNumber)}};
 }
 
-QString columnList(Database &db, const QString &sql, const QString &column)
+QString columnList(Database &db, const SqlStatement &statement, const QString &column)
 {
     QString list;
-    const auto rs = db.SQLSelect(sql);
+    const auto rs = db.SQLSelect(statement);
     if (!rs)
         return list;
     rs->MoveFirst();
@@ -91,7 +98,7 @@ QString columnList(Database &db, const QString &sql, const QString &column)
 CategoryLists categories(Database &db, const QString &classLevel)
 {
     CategoryLists lists;
-    const auto rs = db.SQLSelect(categoriesSql(classLevel));
+    const auto rs = db.SQLSelect(categoriesStatement(classLevel));
     if (!rs)
         return lists;
     rs->MoveFirst();
@@ -112,7 +119,7 @@ CategoryLists categories(Database &db, const QString &classLevel)
 QMap<QStringList, SectionRange> sectionRanges(Database &db, const QString &classLevel)
 {
     QMap<QStringList, SectionRange> ranges;
-    const auto rs = db.SQLSelect(sectionRangesSql(classLevel));
+    const auto rs = db.SQLSelect(sectionRangesStatement(classLevel));
     if (!rs)
         return ranges;
     for (rs->MoveFirst(); !rs->IsEOF(); rs->MoveNext()) {

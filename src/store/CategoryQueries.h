@@ -1,30 +1,31 @@
 #pragma once
 // The category and standard-phrase queries: their statement texts, one
 // function per statement, and the reading of their rows into line lists.
-// Text values go between single quotes with every quote doubled; the class
-// level text goes in bare.
+// Every value is bound to its statement; the class level text is bound as a
+// number (a text that is none matches no row).
+#include "framework/Database.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
-class Database;
-
 namespace CategoryQueries {
 
-QString superCategoriesSql(const QString &classLevel);
-QString mainCategoriesSql(const QString &classLevel, const QString &superCategory);
-QString subCategoriesSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory);
-QString sectionsSql(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
-                    const QString &subCategory);
-QString categoriesSql(const QString &classLevel);
+SqlStatement superCategoriesStatement(const QString &classLevel);
+SqlStatement mainCategoriesStatement(const QString &classLevel, const QString &superCategory);
+SqlStatement subCategoriesStatement(const QString &classLevel, const QString &superCategory,
+                                    const QString &mainCategory);
+SqlStatement sectionsStatement(const QString &classLevel, const QString &superCategory, const QString &mainCategory,
+                               const QString &subCategory);
+SqlStatement categoriesStatement(const QString &classLevel);
 // Every section of every sub-category of the class level, in one pass.
-QString sectionRangesSql(const QString &classLevel);
-QString stdCategoriesSql();
-QString stdSentencesSql(const QString &category);
-QString stdAppendicesSql(const QString &category, int phraseNumber);
+SqlStatement sectionRangesStatement(const QString &classLevel);
+SqlStatement stdCategoriesStatement();
+SqlStatement stdSentencesStatement(const QString &category);
+SqlStatement stdAppendicesStatement(const QString &category, int phraseNumber);
 
-// The named column of every row of sql as a line list; "" when the query fails.
-QString columnList(Database &db, const QString &sql, const QString &column);
+// The named column of every row of the statement as a line list; "" when the query fails.
+QString columnList(Database &db, const SqlStatement &statement, const QString &column);
 
 // "Kategorie : Subkategorie" of every valid row, and line for line its super-category.
 struct CategoryLists

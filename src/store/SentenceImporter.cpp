@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace SentenceImporter {
 
@@ -20,14 +22,21 @@ QString field(const QStringList &fields, int n)
     return n >= 1 && n <= fields.size() ? fields.at(n - 1) : QString();
 }
 
-QString groupKey(const QStringList &fields)
+// Whether the grouping fields (3, 9 and 10) of two lines hold the same texts.
+bool sameKey(const QStringList &a, const QStringList &b)
 {
-    return field(fields, 3) + u'\t' + field(fields, 9) + u'\t' + field(fields, 10);
+    for (const int n : {3, 9, 10})
+        if (field(a, n) != field(b, n))
+            return false;
+    return true;
 }
 
 bool isBlank(const QString &line)
 {
-    return line.trimmed().isEmpty();
+    for (const QChar c : line)
+        if (!c.isSpace())
+            return false;
+    return true;
 }
 } // namespace
 
@@ -53,7 +62,7 @@ bool readLines(const QString &path, QStringList &lines, QString &errorText)
         const char c = bytes[i];
         if (c != '\r' && c != '\n')
             continue;
-        lines << fromMacRoman(bytes.mid(start, i - start));
+        lines << fromMacRoman(QByteArray::fromRawData(bytes.constData() + start, i - start));
         if (c == '\r' && i + 1 < n && bytes[i + 1] == '\n')
             ++i;
         start = i + 1;
@@ -68,7 +77,7 @@ std::optional<SentenceRecord> SentenceGrouper::addLine(const QString &line)
     const QStringList fields = line.split(u'\t');
     std::optional<SentenceRecord> finished;
     // A previous line without a number never closes its group.
-    if (m_hasPrevious && !field(m_previous, 3).isEmpty() && groupKey(m_previous) != groupKey(fields)) {
+    if (m_hasPrevious && !field(m_previous, 3).isEmpty() && !sameKey(m_previous, fields)) {
         finished = finishedRecord();
         m_sentences.clear();
         m_duSentences.clear();
@@ -160,6 +169,22 @@ void createTables(Database &db, QStringList &errors)
     }
 }
 
+bool createIndexes(Database &db)
+{
+    for (const QString &statement : sentenceIndexSql()) {
+        db.SQLExecute(statement);
+        if (db.Error())
+            return false;
+    }
+    return true;
+}
+
+int storedRows(Database &db, const QString &table)
+{
+    const auto rs = db.SQLSelect(QStringLiteral("select count(*) as n from ") + table);
+    return rs ? ValInt(rs->Field(QStringLiteral("n"))) : 0;
+}
+
 bool insertSentenceRecord(Database &db, const SentenceRecord &record)
 {
     DatabaseRecord row;
@@ -170,8 +195,8 @@ bool insertSentenceRecord(Database &db, const SentenceRecord &record)
     row.Column(QStringLiteral("Oberkategorie"), record.superCategory);
     row.Column(QStringLiteral("Kategorie"), record.mainCategory);
     row.Column(QStringLiteral("Subkategorie"), record.subCategory);
-    row.Column(QStringLiteral("Sentences"), record.sentences);
-    row.Column(QStringLiteral("DuSentences"), record.duSentences);
+    row.BinaryColumn(QStringLiteral("Sentences"), record.sentences);
+    row.BinaryColumn(QStringLiteral("DuSentences"), record.duSentences);
     row.IntegerColumn(QStringLiteral("id"), record.id());
     db.InsertRecord(QStringLiteral("Saetze"), row);
     return !db.Error();
@@ -254,37 +279,67 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         removeDatabaseFile(tempPath);
         return false;
     }
-    // One transaction for the whole build: a file that is thrown away on
-    // failure needs no commit per row.
+    // One transaction for the whole build. The first failure ends it: once
+    // SQLite has rolled back, a later insert would run outside it and leave
+    // a partial file behind.
+    QString failure;
+    const auto failed = [&](const QString &rowText, const QString &failedText) {
+        failure = db.ErrorMessage();
+        messages << rowText << failedText;
+        return false;
+    };
     db.SQLExecute(QStringLiteral("BEGIN"));
-    importSentences(
-        sentenceLines,
-        [&](const SentenceRecord &record) {
-            if (insertSentenceRecord(db, record))
-                return true;
-            messages << sentenceErrorText(db.ErrorMessage(), record) << sentenceRowFailedText();
-            return false;
-        },
-        counts);
-    importStdPhrases(
-        stdLines,
-        [&](const StdPhraseRecord &record) {
-            if (insertStdPhraseRecord(db, record))
-                return true;
-            messages << stdPhraseErrorText(db.ErrorMessage(), record) << stdPhraseFailedText();
-            return false;
-        },
-        counts);
-    db.Commit();
-    const bool committed = !db.Error();
+    if (db.Error())
+        failure = db.ErrorMessage();
+    if (failure.isEmpty())
+        importSentences(
+            sentenceLines,
+            [&](const SentenceRecord &record) {
+                if (!failure.isEmpty())
+                    return false;
+                return insertSentenceRecord(db, record)
+                       || failed(sentenceErrorText(db.ErrorMessage(), record), sentenceRowFailedText());
+            },
+            counts);
+    if (failure.isEmpty())
+        importStdPhrases(
+            stdLines,
+            [&](const StdPhraseRecord &record) {
+                if (!failure.isEmpty())
+                    return false;
+                return insertStdPhraseRecord(db, record)
+                       || failed(stdPhraseErrorText(db.ErrorMessage(), record), stdPhraseFailedText());
+            },
+            counts);
+    if (failure.isEmpty() && !createIndexes(db))
+        failure = db.ErrorMessage();
+    if (failure.isEmpty()) {
+        db.Commit();
+        if (db.Error())
+            failure = db.ErrorMessage();
+    }
+    if (failure.isEmpty()) {
+        // The counts shown are what the file really holds.
+        counts.rowsStored = storedRows(db, QStringLiteral("Saetze"));
+        counts.stdLines = storedRows(db, QStringLiteral("Standardsaetze"));
+    }
+    db.Rollback();
     db.Close();
-    if (!committed || !installDatabaseFile(tempPath, outPath)) {
-        messages << QStringLiteral("Database not created");
+    if (failure.isEmpty() && !installDatabaseFile(tempPath, outPath))
+        failure = QString::fromLocal8Bit(std::strerror(errno));
+    if (!failure.isEmpty()) {
         removeDatabaseFile(tempPath);
+        messages << notReplacedText(outPath, failure);
         return false;
     }
     messages << sentencesSummary(counts) << stdPhrasesSummary(counts);
     return true;
+}
+
+QString notReplacedText(const QString &path, const QString &databaseError)
+{
+    return QStringLiteral("Die Datenbank „%1“ wurde nicht ersetzt und bleibt unverändert. Fehler: %2")
+        .arg(QFileInfo(path).fileName(), databaseError);
 }
 
 QString sentenceRowFailedText()

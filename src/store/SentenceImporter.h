@@ -89,6 +89,10 @@ void importStdPhrases(const QStringList &lines, const std::function<bool(const S
 // Creates both tables; the database's error text of each failing statement
 // lands in errors.
 void createTables(Database &db, QStringList &errors);
+// Creates the indexes the queries use; false with the database's error set.
+bool createIndexes(Database &db);
+// The number of rows a table of db holds.
+int storedRows(Database &db, const QString &table);
 // Inserts one row without committing; true when the database reported no error.
 bool insertSentenceRecord(Database &db, const SentenceRecord &record);
 bool insertStdPhraseRecord(Database &db, const StdPhraseRecord &record);
@@ -111,11 +115,14 @@ void removeDatabaseFile(const QString &path);
 // Builds outPath from the two files without dialogs, all rows in one
 // transaction, under a temporary name that replaces outPath only at the end.
 // Every message the program's importer would show lands in messages. False
-// when a file cannot be read or the database cannot be made; outPath is then
-// left as it was.
+// when a file cannot be read, the database cannot be made, or any row or the
+// commit fails; outPath is then left as it was and the temporary file is gone.
+// The counts of a finished build are the rows the file holds.
 bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
                    QStringList &messages);
 
+// The line that says the database at path stays as it was, with the database's error.
+QString notReplacedText(const QString &path, const QString &databaseError);
 // The texts the importer shows after a failed row.
 QString sentenceRowFailedText();
 QString stdPhraseFailedText();

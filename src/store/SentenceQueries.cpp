@@ -1,37 +1,48 @@
 #include "SentenceQueries.h"
 
-#include "framework/Database.h"
 #include "framework/EventLoop.h"
 #include "framework/Strings.h"
 
 #include <QRandomGenerator>
 
+#include <sqlite3.h>
+
 namespace SentenceQueries {
 
 namespace {
-// The conditions shared by the section statements after "where ".
-QString sectionWhere(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                     const QString &section, const QString &classLevel)
+const QString kSectionWhere = QStringLiteral("Oberkategorie = ? and Kategorie = ? and Subkategorie = ? and Note = ? "
+                                             "and Startklasse <= ? and Endklasse >= ?");
+const QString kKeyWhere
+    = QStringLiteral("Kategorie = ? and Subkategorie = ? and Note = ? and Startklasse <= ? and Endklasse >= ?");
+
+qint64 wholeNumber(const QString &text)
 {
-    return QStringLiteral("Oberkategorie = ") + sqlQuoted(superCategory) + QStringLiteral(" and Kategorie = ")
-           + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ") + sqlQuoted(subCategory)
-           + QStringLiteral(" and Note = ") + section + QStringLiteral(" and Startklasse <= ") + classLevel
-           + QStringLiteral(" and Endklasse >= ") + classLevel;
+    return text.trimmed().toLongLong();
 }
 
-QString keyWhere(const QString &mainCategory, const QString &subCategory, const QString &section,
-                 const QString &classLevel)
+QVariantList sectionValues(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
+                           qint64 section, qint64 classLevel)
 {
-    return QStringLiteral("Kategorie = ") + sqlQuoted(mainCategory) + QStringLiteral(" and Subkategorie = ")
-           + sqlQuoted(subCategory) + QStringLiteral(" and Note = ") + section + QStringLiteral(" and Startklasse <= ")
-           + classLevel + QStringLiteral(" and Endklasse >= ") + classLevel;
+    return {superCategory, mainCategory, subCategory, section, classLevel, classLevel};
+}
+
+QVariantList keyValues(const QString &mainCategory, const QString &subCategory, qint64 section, qint64 classLevel)
+{
+    return {mainCategory, subCategory, section, classLevel, classLevel};
+}
+
+// The lines of a text; an empty text has none.
+QStringList lines(const QString &text)
+{
+    return text.isEmpty() ? QStringList() : text.split(EndOfLine());
 }
 
 // The column of the first row as stored text with every CR made a line end;
 // number gets that row's Nr when asked for. False when there is no row.
-bool firstRowText(Database &db, const QString &sql, const QString &column, QString &text, int *number = nullptr)
+bool firstRowText(Database &db, const SqlStatement &statement, const QString &column, QString &text,
+                  int *number = nullptr)
 {
-    const auto rs = db.SQLSelect(sql);
+    const auto rs = db.SQLSelect(statement);
     if (!rs)
         return false;
     rs->MoveFirst();
@@ -44,6 +55,56 @@ bool firstRowText(Database &db, const QString &sql, const QString &column, QStri
     return true;
 }
 
+WriteResult refused(Database &db)
+{
+    WriteResult result;
+    result.databaseError = db.ErrorMessage();
+    switch (db.ErrorCode()) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        result.outcome = WriteOutcome::InUse;
+        break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+        result.outcome = WriteOutcome::ReadOnly;
+        break;
+    default:
+        result.outcome = WriteOutcome::Failed;
+    }
+    db.Rollback();
+    return result;
+}
+
+// Writes text into column of the one row that where/values select; the count
+// and the update run in one transaction that ends only when exactly one row changed.
+WriteResult writeBack(Database &db, const QString &column, const QString &where, const QVariantList &values,
+                      const QString &text)
+{
+    if (!db.isConnected())
+        return {WriteOutcome::Failed, QStringLiteral("database not connected")};
+    db.SQLExecute(QStringLiteral("BEGIN IMMEDIATE"));
+    if (db.Error())
+        return refused(db);
+    const auto rs = db.SQLSelect(QStringLiteral("select count(*) as n from Saetze where ") + where, values);
+    if (!rs)
+        return refused(db);
+    const int rows = ValInt(rs->Field(QStringLiteral("n")));
+    if (rows != 1) {
+        db.Rollback();
+        return {rows == 0 ? WriteOutcome::NoSection : WriteOutcome::SeveralSections, {}};
+    }
+    if (!db.SQLExecute(QStringLiteral("UPDATE Saetze SET ") + column + QStringLiteral(" = ? where ") + where,
+                       QVariantList{text.toUtf8()} + values))
+        return refused(db);
+    if (db.Changes() != 1) {
+        db.Rollback();
+        return {WriteOutcome::Failed, {}};
+    }
+    db.Commit();
+    if (db.Error())
+        return refused(db);
+    return {WriteOutcome::Written, {}};
+}
 } // namespace
 
 QString sentenceColumn(bool useDu)
@@ -51,52 +112,26 @@ QString sentenceColumn(bool useDu)
     return useDu ? QStringLiteral("DuSentences") : QStringLiteral("Sentences");
 }
 
-QString sectionSentencesSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                            const QString &section, const QString &classLevel, bool useDu)
+SqlStatement sectionSentencesStatement(const QString &superCategory, const QString &mainCategory,
+                                       const QString &subCategory, qint64 section, qint64 classLevel, bool useDu)
 {
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(", Nr from Saetze where ")
-           + sectionWhere(superCategory, mainCategory, subCategory, section, classLevel);
+    return {QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(", Nr from Saetze where ")
+                + kSectionWhere,
+            sectionValues(superCategory, mainCategory, subCategory, section, classLevel)};
 }
 
-QString keySentencesSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                        const QString &classLevel, bool useDu)
+SqlStatement keySentencesStatement(const QString &mainCategory, const QString &subCategory, qint64 section,
+                                   qint64 classLevel, bool useDu)
 {
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(", Nr from Saetze where ")
-           + keyWhere(mainCategory, subCategory, section, classLevel);
+    return {QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(", Nr from Saetze where ") + kKeyWhere,
+            keyValues(mainCategory, subCategory, section, classLevel)};
 }
 
-QString sectionCheckSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                        const QString &section, const QString &classLevel, bool useDu)
+SqlStatement numberSentencesStatement(int number, qint64 classLevel, bool useDu)
 {
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(" from Saetze where ")
-           + sectionWhere(superCategory, mainCategory, subCategory, section, classLevel);
-}
-
-QString keyCheckSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                    const QString &classLevel, bool useDu)
-{
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(" from Saetze where ")
-           + keyWhere(mainCategory, subCategory, section, classLevel);
-}
-
-QString sectionUpdateSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                         const QString &section, const QString &classLevel, bool useDu, const QString &text)
-{
-    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + sqlQuoted(text)
-           + QStringLiteral(" where ") + sectionWhere(superCategory, mainCategory, subCategory, section, classLevel);
-}
-
-QString keyUpdateSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                     const QString &classLevel, bool useDu, const QString &text)
-{
-    return QStringLiteral("UPDATE Saetze SET ") + sentenceColumn(useDu) + QStringLiteral("= ") + sqlQuoted(text)
-           + QStringLiteral(" where ") + keyWhere(mainCategory, subCategory, section, classLevel);
-}
-
-QString numberSentencesSql(int number, const QString &classLevel, bool useDu)
-{
-    return QStringLiteral("select ") + sentenceColumn(useDu) + QStringLiteral(" from Saetze where Nr = '") + Str(number)
-           + QStringLiteral("' and Startklasse <= ") + classLevel + QStringLiteral(" and Endklasse >= ") + classLevel;
+    return {QStringLiteral("select ") + sentenceColumn(useDu)
+                + QStringLiteral(" from Saetze where Nr = ? and Startklasse <= ? and Endklasse >= ?"),
+            {qint64(number), classLevel, classLevel}};
 }
 
 SectionKey parseSectionKey(const QString &key, const QString &separator)
@@ -111,10 +146,9 @@ SectionKey parseSectionKey(const QString &key, const QString &separator)
 
 bool isWholeNumber(const QString &value)
 {
-    // Blanks around the number do no harm in a statement.
     const QString text = value.trimmed();
     const qsizetype start = text.startsWith(u'-') ? 1 : 0;
-    if (text.size() <= start)
+    if (text.size() <= start || text.size() > 18)
         return false;
     for (qsizetype i = start; i < text.size(); ++i)
         if (text[i] < u'0' || text[i] > u'9')
@@ -122,19 +156,19 @@ bool isWholeNumber(const QString &value)
     return true;
 }
 
-QString sentenceList(Database &db, const QString &sql, const QString &column, bool withNumbers)
+QString sentenceList(Database &db, const SqlStatement &statement, const QString &column, bool withNumbers)
 {
     QString text;
     int number = 0;
-    if (!firstRowText(db, sql, column, text, &number))
+    if (!firstRowText(db, statement, column, text, &number))
         return {};
     if (!withNumbers)
         return text;
     QString list;
-    const int lines = CountFields(text, EndOfLine());
-    for (int i = 1; i <= lines; ++i) {
-        list += Format(number, QStringLiteral("###")) + QStringLiteral("-") + Format(i, QStringLiteral("###"))
-                + QStringLiteral("  ") + NthField(text, EndOfLine(), i) + EndOfLine();
+    const QStringList variants = lines(text);
+    for (int i = 0; i < variants.size(); ++i) {
+        list += Format(number, QStringLiteral("###")) + QStringLiteral("-") + Format(i + 1, QStringLiteral("###"))
+                + QStringLiteral("  ") + variants.at(i) + EndOfLine();
         yieldToEventLoop();
     }
     return list;
@@ -142,20 +176,31 @@ QString sentenceList(Database &db, const QString &sql, const QString &column, bo
 
 QString randomLine(const QString &list)
 {
-    const int lines = CountFields(list, EndOfLine());
-    if (lines == 0)
+    const QStringList variants = lines(list);
+    if (variants.isEmpty())
         return {};
-    const int k = int(QRandomGenerator::global()->bounded(lines)) + 1;
-    return NthField(list, EndOfLine(), k);
+    return variants.at(int(QRandomGenerator::global()->bounded(qsizetype(variants.size()))));
 }
 
-bool writeBack(Database &db, const QString &checkSql, const QString &updateSql)
+QString writeProblemText(const WriteResult &result)
 {
-    const auto rs = db.SQLSelect(checkSql);
-    if (!rs || rs->RecordCount() != 1)
-        return false;
-    db.SQLExecute(updateSql);
-    return true;
+    switch (result.outcome) {
+    case WriteOutcome::Written:
+        return {};
+    case WriteOutcome::NoSection:
+        return QStringLiteral("Der Abschnitt ist für diese Klassenstufe nicht in der Datenbank vorhanden.");
+    case WriteOutcome::SeveralSections:
+        return QStringLiteral("Der Abschnitt steht für diese Klassenstufe mehrfach in der Datenbank.");
+    case WriteOutcome::InUse:
+        return QStringLiteral("Die Datenbank wird gerade von einem anderen Programm verwendet.");
+    case WriteOutcome::ReadOnly:
+        return QStringLiteral("Die Datenbank ist schreibgeschützt.");
+    case WriteOutcome::Failed:
+        break;
+    }
+    return QStringLiteral("Die Datenbank hat das Speichern abgelehnt") + (result.databaseError.isEmpty()
+                                                                              ? QStringLiteral(".")
+                                                                              : QStringLiteral(": ") + result.databaseError);
 }
 
 QString sectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
@@ -164,8 +209,9 @@ QString sectionSentences(Database &db, const QString &superCategory, const QStri
 {
     if (!isWholeNumber(section))
         return {};
-    const QString classText = Format(classLevel, QStringLiteral("##"));
-    return sentenceList(db, sectionSentencesSql(superCategory, mainCategory, subCategory, section, classText, useDu),
+    return sentenceList(db,
+                        sectionSentencesStatement(superCategory, mainCategory, subCategory, wholeNumber(section),
+                                                  classLevel, useDu),
                         sentenceColumn(useDu), withNumbers);
 }
 
@@ -174,30 +220,28 @@ QString keySentences(Database &db, const QString &sectionKey, int classLevel, bo
     const SectionKey key = parseSectionKey(sectionKey, QStringLiteral(" : "));
     if (!isWholeNumber(key.section))
         return {};
-    const QString classText = Format(classLevel, QStringLiteral("##"));
-    return sentenceList(db, keySentencesSql(key.mainCategory, key.subCategory, key.section, classText, useDu),
-                        sentenceColumn(useDu), withNumbers);
+    return sentenceList(
+        db, keySentencesStatement(key.mainCategory, key.subCategory, wholeNumber(key.section), classLevel, useDu),
+        sentenceColumn(useDu), withNumbers);
 }
 
-bool putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
-                         const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                         const QString &text)
+WriteResult putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
+                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
+                                const QString &text)
 {
     if (!isWholeNumber(section))
-        return false;
-    const QString classText = Format(classLevel, QStringLiteral("##"));
-    return writeBack(db, sectionCheckSql(superCategory, mainCategory, subCategory, section, classText, useDu),
-                     sectionUpdateSql(superCategory, mainCategory, subCategory, section, classText, useDu, text));
+        return {WriteOutcome::NoSection, {}};
+    return writeBack(db, sentenceColumn(useDu), kSectionWhere,
+                     sectionValues(superCategory, mainCategory, subCategory, wholeNumber(section), classLevel), text);
 }
 
-bool putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, const QString &text)
+WriteResult putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, const QString &text)
 {
     const SectionKey key = parseSectionKey(sectionKey, QStringLiteral(":"));
     if (!isWholeNumber(key.section))
-        return false;
-    const QString classText = Format(classLevel, QStringLiteral("##"));
-    return writeBack(db, keyCheckSql(key.mainCategory, key.subCategory, key.section, classText, useDu),
-                     keyUpdateSql(key.mainCategory, key.subCategory, key.section, classText, useDu, text));
+        return {WriteOutcome::NoSection, {}};
+    return writeBack(db, sentenceColumn(useDu), kKeyWhere,
+                     keyValues(key.mainCategory, key.subCategory, wholeNumber(key.section), classLevel), text);
 }
 
 QString sentencesByNumber(Database &db, int number, const QString &classLevel, bool useDu)
@@ -205,7 +249,7 @@ QString sentencesByNumber(Database &db, int number, const QString &classLevel, b
     if (!isWholeNumber(classLevel))
         return {};
     QString text;
-    firstRowText(db, numberSentencesSql(number, classLevel, useDu), sentenceColumn(useDu), text);
+    firstRowText(db, numberSentencesStatement(number, wholeNumber(classLevel), useDu), sentenceColumn(useDu), text);
     return text;
 }
 
@@ -235,9 +279,9 @@ QString expandNumberList(const std::function<Database &()> &database, const QStr
                          const QString &classLevel, bool useDu)
 {
     QString result;
-    const int items = CountFields(numList, QStringLiteral(","));
-    for (int i = 1; i <= items; ++i) {
-        const QString item = NthField(numList, QStringLiteral(","), i).trimmed();
+    const QStringList items = numList.isEmpty() ? QStringList() : numList.split(u',');
+    for (const QString &field : items) {
+        const QString item = field.trimmed();
         if (CountFields(item, QStringLiteral("-")) == 2) {
             const int number = ValInt(NthField(item, QStringLiteral("-"), 1).trimmed());
             const int variant = ValInt(NthField(item, QStringLiteral("-"), 2).trimmed());

@@ -1,38 +1,29 @@
 #pragma once
 // The sentence queries of a category section and by sentence number: their
-// statement texts, one function per statement, and what is made of their rows
+// statements, one function per statement, and what is made of their rows
 // (variant lists, numbered lists, random pick, write-back, number lists).
-// Text values go between single quotes with every quote doubled; the section
-// and the class level go in bare and must be whole numbers, or the statement
-// is not run at all.
+// Every value is bound to the statement, never written into its text; the
+// section and the class level must be whole numbers, or the statement is
+// not run at all. Sentence texts are bound as their UTF-8 bytes, so that a
+// variant such as "007" is stored and read back unchanged.
+#include "framework/Database.h"
+
 #include <QString>
 
 #include <functional>
-
-class Database;
 
 namespace SentenceQueries {
 
 // "DuSentences" for the Du form, else "Sentences".
 QString sentenceColumn(bool useDu);
 
-// Reading one section's sentence, with and without the super-category.
-QString sectionSentencesSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                            const QString &section, const QString &classLevel, bool useDu);
-QString keySentencesSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                        const QString &classLevel, bool useDu);
-// The check before a write-back: how many rows the section has.
-QString sectionCheckSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                        const QString &section, const QString &classLevel, bool useDu);
-QString keyCheckSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                    const QString &classLevel, bool useDu);
-// The write-back itself.
-QString sectionUpdateSql(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                         const QString &section, const QString &classLevel, bool useDu, const QString &text);
-QString keyUpdateSql(const QString &mainCategory, const QString &subCategory, const QString &section,
-                     const QString &classLevel, bool useDu, const QString &text);
+// Reading one section's sentence (column and Nr), with and without the super-category.
+SqlStatement sectionSentencesStatement(const QString &superCategory, const QString &mainCategory,
+                                       const QString &subCategory, qint64 section, qint64 classLevel, bool useDu);
+SqlStatement keySentencesStatement(const QString &mainCategory, const QString &subCategory, qint64 section,
+                                   qint64 classLevel, bool useDu);
 // All variants of one sentence number.
-QString numberSentencesSql(int number, const QString &classLevel, bool useDu);
+SqlStatement numberSentencesStatement(int number, qint64 classLevel, bool useDu);
 
 // The parts of an old section key "Kategorie : Subkategorie 3".
 struct SectionKey
@@ -44,18 +35,33 @@ struct SectionKey
 // The reading splits the key at " : ", the write-back at a colon alone.
 SectionKey parseSectionKey(const QString &key, const QString &separator);
 
-// Whether a section or class text may stand bare in a statement: a whole
-// number, blanks around it allowed.
+// Whether a section or class text is a whole number, blanks around it allowed.
 bool isWholeNumber(const QString &text);
 
-// The sentence of the first row of sql (which selects column and Nr): its
-// variants one a line, or numbered "Nr-i  variant" each ended by a line end.
-// "" when the query fails or finds nothing.
-QString sentenceList(Database &db, const QString &sql, const QString &column, bool withNumbers);
+// The sentence of the first row of the statement (which selects column and
+// Nr): its variants one a line, or numbered "Nr-i  variant" each ended by a
+// line end. "" when the query fails or finds nothing.
+QString sentenceList(Database &db, const SqlStatement &statement, const QString &column, bool withNumbers);
 // One line of a line list, drawn at random; "" for an empty list.
 QString randomLine(const QString &list);
-// Runs update only when check finds exactly one row; true when it ran.
-bool writeBack(Database &db, const QString &checkSql, const QString &updateSql);
+
+// What became of a write-back.
+enum class WriteOutcome {
+    Written,
+    NoSection,       // no row for the section and class
+    SeveralSections, // more than one row: which one is meant is unknown
+    InUse,           // another program holds the file
+    ReadOnly,        // the file cannot be written
+    Failed,          // any other refusal of the database
+};
+struct WriteResult
+{
+    WriteOutcome outcome = WriteOutcome::Failed;
+    QString databaseError; // the database's own text, when it refused
+    bool written() const { return outcome == WriteOutcome::Written; }
+};
+// Why a write-back failed, in plain German words for the user; "" when written.
+QString writeProblemText(const WriteResult &result);
 
 // One section's sentence list (see sentenceList) for a class level; "" when
 // the section text is no whole number.
@@ -63,11 +69,12 @@ QString sectionSentences(Database &db, const QString &superCategory, const QStri
                          const QString &subCategory, const QString &section, int classLevel, bool useDu,
                          bool withNumbers);
 QString keySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, bool withNumbers);
-// The write-back of a section's variants; true when the update ran.
-bool putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
-                         const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                         const QString &text);
-bool putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, const QString &text);
+// The write-back of a section's variants into its one row, in one transaction.
+WriteResult putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
+                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
+                                const QString &text);
+WriteResult putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu,
+                            const QString &text);
 
 // The whole stored text of a sentence number valid for the class; "" when none.
 QString sentencesByNumber(Database &db, int number, const QString &classLevel, bool useDu);

@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QStringList>
 
 AppleEvent::AppleEvent(const QString &eventClass, const QString &eventID, const QString &targetSignature)
     : m_eventClass(eventClass)
@@ -27,6 +28,24 @@ void AppleEvent::removeParam(const QString &keyword)
     m_params.remove(keyword);
 }
 
+namespace {
+// The errors that mean nobody received the event: no such service, or no
+// reply from it in time.
+bool notSent(const QString &errorName)
+{
+    static const QStringList names{
+        QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"),
+        QStringLiteral("org.freedesktop.DBus.Error.NameHasNoOwner"),
+        QStringLiteral("org.freedesktop.DBus.Error.NoReply"),
+        QStringLiteral("org.freedesktop.DBus.Error.Timeout"),
+        QStringLiteral("org.freedesktop.DBus.Error.TimedOut"),
+        QStringLiteral("org.freedesktop.DBus.Error.Disconnected"),
+        QStringLiteral("org.freedesktop.DBus.Error.NoServer"),
+    };
+    return names.contains(errorName);
+}
+} // namespace
+
 bool AppleEvent::Send()
 {
     m_reply.clear();
@@ -47,7 +66,9 @@ bool AppleEvent::Send()
     const QDBusMessage reply = bus.call(call, QDBus::Block, m_timeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage) {
         m_error = reply.errorName() + QStringLiteral(": ") + reply.errorMessage();
-        return false;
+        // Any other error is the answer of a running peer: the event was sent
+        // and answered, with nothing to read.
+        return !notSent(reply.errorName());
     }
     // Only the text of the reply counts; a reply of another shape has none.
     const QVariant first = reply.arguments().value(0);

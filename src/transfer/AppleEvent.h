@@ -28,11 +28,12 @@ public:
     void setReplyTimeout(int ms) { m_timeoutMs = ms; }
 
     // Sends the event and waits for the reply. False when it was not sent: no
-    // session bus, no such service, or any D-Bus error (time-out included).
+    // session bus, no such service, or no reply in time. An error answer of a
+    // running peer counts as sent, with an empty reply.
     bool Send();
     // The reply's text; empty when the reply holds none or the event was not sent.
     QString ReplyString() const { return m_reply; }
-    // Why the last send failed (the D-Bus error name and message); empty after success.
+    // The D-Bus error of the last send (its name and message); empty after a plain reply.
     QString lastError() const { return m_error; }
 
 private:

@@ -10,7 +10,8 @@
 //
 // The parameters are keyed by four-character keywords; the direct object is
 // keyed "----" and holds an Int32 ("i") or a text ("s"), or is missing. The
-// reply text may be empty. Any D-Bus error counts as "the event was not sent".
+// reply text may be empty. A missing service or no reply counts as "the event
+// was not sent"; an error reply of the running product as an empty answer.
 #include <QLatin1StringView>
 #include <QString>
 

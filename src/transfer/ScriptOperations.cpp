@@ -7,29 +7,45 @@ namespace {
 // Choosing an application waits for the user's click.
 constexpr int kChooseAppTimeoutMs = 120000;
 
-QString runWithTimeout(int number, const ScriptParams &params, int timeoutMs)
+QString paramText(const ScriptParam &param)
+{
+    if (const qint32 *value = std::get_if<qint32>(&param))
+        return QString::number(*value);
+    return std::get<QString>(param);
+}
+
+ScriptResult runScript(int number, const ScriptParams &params, int timeoutMs = ScriptRunner::kDefaultTimeoutMs)
 {
     QStringList arguments;
     for (qsizetype i = 0; i < params.size(); ++i) {
-        const ScriptParam &param = params.at(i);
-        if (const qint32 *value = std::get_if<qint32>(&param))
-            arguments << QString::number(*value);
-        else
-            arguments << std::get<QString>(param);
+        arguments << paramText(params.at(i));
         yieldToEventLoop();
     }
-    return ScriptRunner::run(number, arguments, timeoutMs);
+    return ScriptRunner::run(number, arguments, {}, timeoutMs);
+}
+
+// The last parameter goes to standard input, the others are arguments.
+bool runWithLastOnInput(int number, const ScriptParams &params)
+{
+    if (params.isEmpty())
+        return runScript(number, params).succeeded;
+    QStringList arguments;
+    for (qsizetype i = 0; i + 1 < params.size(); ++i) {
+        arguments << paramText(params.at(i));
+        yieldToEventLoop();
+    }
+    return ScriptRunner::run(number, arguments, paramText(params.back()).toUtf8()).succeeded;
 }
 } // namespace
 
 QString runScriptFunction(int number, const ScriptParams &params)
 {
-    return runWithTimeout(number, params, ScriptRunner::kDefaultTimeoutMs);
+    return runScript(number, params).output;
 }
 
-void setSelectionOther(const ScriptParams &params)
+bool setSelectionOther(const ScriptParams &params)
 {
-    runScriptFunction(ScriptNumber::setSelectionOther, params);
+    return runWithLastOnInput(ScriptNumber::setSelectionOther, params);
 }
 
 QString getFrontprocess(const ScriptParams &params)
@@ -44,7 +60,7 @@ QString getFrontprocessname(const ScriptParams &params)
 
 QString ChooseApp(const ScriptParams &params)
 {
-    return runWithTimeout(ScriptNumber::ChooseApp, params, kChooseAppTimeoutMs);
+    return runScript(ScriptNumber::ChooseApp, params, kChooseAppTimeoutMs).output;
 }
 
 QString getCreatorToProcName(const ScriptParams &params)
@@ -52,17 +68,17 @@ QString getCreatorToProcName(const ScriptParams &params)
     return runScriptFunction(ScriptNumber::getCreatorToProcName, params);
 }
 
-void setSelectionMSWD(const ScriptParams &params)
+bool setSelectionMSWD(const ScriptParams &params)
 {
-    runScriptFunction(ScriptNumber::setSelectionMSWD, params);
+    return runWithLastOnInput(ScriptNumber::setSelectionMSWD, params);
 }
 
-void setSelectionWithPaste(const ScriptParams &params)
+bool setSelectionWithPaste(const ScriptParams &params)
 {
-    runScriptFunction(ScriptNumber::setSelectionWithPaste, params);
+    return runScript(ScriptNumber::setSelectionWithPaste, params).succeeded;
 }
 
-void setSelectionWithPasteMSWD(const ScriptParams &params)
+bool setSelectionWithPasteMSWD(const ScriptParams &params)
 {
-    runScriptFunction(ScriptNumber::setSelectionWithPasteMSWD, params);
+    return runScript(ScriptNumber::setSelectionWithPasteMSWD, params).succeeded;
 }

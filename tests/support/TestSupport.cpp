@@ -61,3 +61,26 @@ QString testDataPath(const QString &name)
 {
     return QDir(qEnvironmentVariable("VM_TEST_DATA")).filePath(name);
 }
+
+QStringList texts(const std::vector<const char *> &literals)
+{
+    QStringList list;
+    for (const char *text : literals)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString firstValue(const QString &path, const QString &sql)
+{
+    Database db;
+    db.setDatabaseFile(path);
+    const auto rs = db.Connect() ? db.SQLSelect(sql) : nullptr;
+    return rs ? rs->Field(QStringLiteral("v")) : QString();
+}

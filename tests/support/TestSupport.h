@@ -4,6 +4,7 @@
 #include "store/SentenceImporter.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <ostream>
@@ -42,5 +43,16 @@ SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int 
 // standard phrase rows it holds one ("Allgemein", "Standardsatz").
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows = {});
+// Column "v" of the first row of sql on the database file at path; "" when
+// the file does not open or the query fails.
+QString firstValue(const QString &path, const QString &sql);
+// Writes bytes as the whole content of a file.
+void writeBytes(const QString &path, const QByteArray &bytes);
+// A text from a UTF-8 literal, and a list of them, for tables of cases.
+inline QString utf8(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+QStringList texts(const std::vector<const char *> &literals);
 // A folder of test data beside the test sources.
 QString testDataPath(const QString &name);

@@ -1,99 +1,79 @@
+#include "framework/Folders.h"
+#include "transfer/ScriptOperations.h"
 #include "transfer/TargetRules.h"
 #include "transfer/TransferRoute.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-struct RouteCase
+TEST(TargetRules, RouteByCreatorAndConnection)
 {
-    const char *creator;
-    const char *connection;
-    TransferRoute route;
-};
-
-class RouteTable : public ::testing::TestWithParam<RouteCase>
-{
-};
-} // namespace
-
-TEST_P(RouteTable, ChoosesByCreatorAndConnection)
-{
-    const RouteCase &c = GetParam();
-    EXPECT_EQ(chooseTransferRoute(QString::fromUtf8(c.creator), [&] { return QString::fromUtf8(c.connection); }),
-              c.route)
-        << c.creator << " / " << c.connection;
-}
-
-// Every creator and connection of the table runs its script in the
-// application's route test; these are the cases around it.
-INSTANTIATE_TEST_SUITE_P(
-    Routes, RouteTable,
-    ::testing::Values(RouteCase{"MSWD", "ConectCustom", TransferRoute::InsertMSWD},
-                      RouteCase{"C#+A", "ConectCustom", TransferRoute::InsertOther},
-                      RouteCase{"", "ConectCustom", TransferRoute::PasteGeneric},
-                      RouteCase{"MSWD", "ConnectGeneric", TransferRoute::PasteMSWD},
-                      RouteCase{"", "", TransferRoute::PasteGeneric},
-                      // Correctly spelled, the custom type is not the program's.
-                      RouteCase{"MSWD", "ConnectCustom", TransferRoute::PasteMSWD},
-                      RouteCase{"RBv2", "ConectCustom", TransferRoute::Nothing},
-                      // Compared by the program's case-insensitive rule.
-                      RouteCase{"mswd", "conectcustom", TransferRoute::InsertMSWD},
-                      RouteCase{"c#+a", "CONECTCUSTOM", TransferRoute::InsertOther},
-                      RouteCase{"rbv2", "ConnectGeneric", TransferRoute::Nothing}));
-
-TEST(RouteChoice, AsksForTheConnectionTypeOnlyForCreatorsWithARouteOfTheirOwn)
-{
+    using R = TransferRoute;
+    const struct
+    {
+        const char *creator;
+        const char *connection;
+        R route;
+    } cases[] = {{"MSWD", "ConectCustom", R::InsertMSWD},   {"C#+A", "ConectCustom", R::InsertOther},
+                 {"BOBO", "ConectCustom", R::PasteGeneric}, {"Mytx", "ConectCustom", R::PasteGeneric},
+                 {"MSWD", "ConnectGeneric", R::PasteMSWD},  {"C#+A", "ConnectGeneric", R::PasteGeneric},
+                 {"MSWD", "ConnectCustom", R::PasteMSWD},   {"RBv2", "ConectCustom", R::Nothing},
+                 {"rbv2", "ConnectGeneric", R::Nothing},    {"c#+a", "CONECTCUSTOM", R::InsertOther}};
+    for (const auto &c : cases)
+        EXPECT_EQ(chooseTransferRoute(QString::fromUtf8(c.creator), [&] { return QString::fromUtf8(c.connection); }),
+                  c.route)
+            << c.creator;
     int asked = 0;
-    const auto connection = [&] {
-        ++asked;
-        return QStringLiteral("ConectCustom");
-    };
-    chooseTransferRoute(QStringLiteral("Mytx"), connection);
-    chooseTransferRoute(QStringLiteral("RBv2"), connection);
-    EXPECT_EQ(asked, 0);
-    chooseTransferRoute(QStringLiteral("BOBO"), connection);
-    EXPECT_EQ(asked, 1);
+    for (const char *creator : {"Mytx", "RBv2", "BOBO"})
+        chooseTransferRoute(QString::fromUtf8(creator), [&] { return QString::number(++asked); });
+    EXPECT_EQ(asked, 1) << "only a creator with a route of its own asks for the connection";
 }
 
-namespace {
-QString writeEntry(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
+TEST(TargetRules, ExcludeTheMainProductThisProgramAndTheFinder)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(text);
-    return path;
+    const struct
+    {
+        const char *creator;
+        const char *name;
+        bool acceptable;
+    } cases[] = {{"VMRg", "x", false},  {"vmrb", "x", false},      {"Myta", "FINDER", false},
+                 {"Myta", "", false},   {"Myta", "Finder2", true}, {"", "Ohne Code", true}};
+    for (const auto &c : cases)
+        EXPECT_EQ(isAcceptableTarget(QString::fromUtf8(c.creator), QString::fromUtf8(c.name)), c.acceptable)
+            << c.creator << " / " << c.name;
 }
-} // namespace
 
-TEST(TargetChooserItems, NameTheApplicationAsItsWindowsAreFound)
+// The rule of the shipped scripts, which need no display for it.
+TEST(TargetRules, CreatorCodesComeFromTheTableOrTheFirstFourCharacters)
+{
+    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+    const char *cases[][2] = {{"Velmora", "VMRg"},         {"VM Companion", "VMRb"}, {"libreoffice-writer", "MSWD"},
+                              {"Soffice", "MSWD"},         {"Ärger", "Ärge"},        {"vi", "vi  "},
+                              {"a b*c", "a b*"},           {"", ""}};
+    for (const auto &c : cases)
+        EXPECT_EQ(getCreatorToProcName({QString::fromUtf8(c[0])}), QString::fromUtf8(c[1])) << c[0];
+    setProgramFolder(QString());
+}
+
+TEST(TargetRules, ChooserItemsNameTheApplicationAsItsWindowsAreFound)
 {
     QTemporaryDir dir;
-    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("writer.desktop"),
-                                                     "[Desktop Entry]\nName=Textverarbeitung\n"
-                                                     "Exec=/usr/bin/soffice --writer %U\n"
-                                                     "StartupWMClass=libreoffice-writer\n")),
-              QStringLiteral("libreoffice-writer"));
-    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("edit.desktop"),
-                                                     "# comment\n[Desktop Entry]\nName=Editor\n"
-                                                     "Exec=env LANG=de_DE.UTF-8 \"/opt/bin/mousepad\" %F\n"
-                                                     "[Desktop Action new]\nStartupWMClass=Falsch\n")),
-              QStringLiteral("mousepad"));
-    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("quoted.desktop"),
-                                                     "[Desktop Entry]\nName=Editor\n"
-                                                     "Exec=\"/opt/Mein Editor/editor\" --neu %F\n")),
-              QStringLiteral("editor"));
-    EXPECT_EQ(targetNameOfApplicationItem(
-                  writeEntry(dir, QStringLiteral("named.desktop"), "[Desktop Entry]\nName=Nur ein Name\n")),
-              QStringLiteral("Nur ein Name"));
-    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("leer.desktop"), "garbage\x01\x02")),
-              QStringLiteral("leer"));
-    // An executable is known by its file name.
-    EXPECT_EQ(targetNameOfApplicationItem(writeEntry(dir, QStringLiteral("abiword"), "#!/bin/sh\n")),
-              QStringLiteral("abiword"));
-    EXPECT_EQ(targetNameOfApplicationItem(dir.filePath(QStringLiteral("fehlt.desktop"))), QStringLiteral("fehlt"));
+    const char *cases[][3] = {
+        {"writer.desktop", "[Desktop Entry]\nExec=soffice --writer\nStartupWMClass=libreoffice-writer\n",
+         "libreoffice-writer"},
+        {"edit.desktop", "[Desktop Entry]\nName=Editor\nExec=env LANG=de \"/opt/bin/mousepad\" %F\n"
+                         "[Desktop Action new]\nStartupWMClass=Falsch\n", "mousepad"},
+        {"quoted.desktop", "[Desktop Entry]\nExec=\"/opt/Mein Editor/editor\" --neu %F\n", "editor"},
+        {"named.desktop", "[Desktop Entry]\nName=Nur ein Name\n", "Nur ein Name"},
+        {"leer.desktop", "garbage\x01", "leer"},
+        {"abiword", "#!/bin/sh\n", "abiword"}};
+    for (const auto &c : cases) {
+        QFile file(dir.filePath(QString::fromUtf8(c[0])));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c[1]);
+        file.close();
+        EXPECT_EQ(targetNameOfApplicationItem(file.fileName()), QString::fromUtf8(c[2])) << c[0];
+    }
 }

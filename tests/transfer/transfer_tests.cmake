@@ -1,18 +1,13 @@
-# Forming, the script runner, routes and target rules: core only.
-vm_add_test(transfer_core_tests SOURCES forming_test.cpp script_runner_test.cpp target_rules_test.cpp
-            ScriptTestSupport.cpp)
-# The transfer, target and link lock of the application object.
-vm_add_test(transfer_app_tests GUI SOURCES app_transfer_test.cpp ScriptTestSupport.cpp)
-
-# The target application of the end-to-end runs.
-add_executable(vm-target-window TargetWindow.cpp)
-target_link_libraries(vm-target-window PRIVATE vm_settings Qt6::Widgets)
+# Forming, routes, target rules and the creator codes of the shipped scripts: core only.
+vm_add_test(transfer_core_tests SOURCES forming_test.cpp target_rules_test.cpp)
+# The script calls, capture, link lock and choice of the application object.
+vm_add_test(transfer_app_tests GUI SOURCES app_transfer_test.cpp)
 
 # End-to-end under Xvfb + openbox with the shipped scripts; it starts its own
 # X display before the application object exists, so it has a main of its own.
 add_executable(transfer_e2e_tests transfer_e2e_test.cpp)
 target_link_libraries(transfer_e2e_tests PRIVATE vm_guitestsupport GTest::gtest Qt6::Test)
-add_dependencies(transfer_e2e_tests vm-target-window vm_resources)
+add_dependencies(transfer_e2e_tests vm-target-window vm_resources vm-x11)
 add_test(NAME transfer_e2e_tests COMMAND transfer_e2e_tests)
 set_tests_properties(transfer_e2e_tests PROPERTIES
   ENVIRONMENT "VM_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;VM_BIN_DIR=${CMAKE_BINARY_DIR}/bin;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp"

@@ -1,15 +1,12 @@
 #include "WindowTestSupport.h"
 
 #include "app/App.h"
+#include "framework/Controls.h"
 #include "framework/Database.h"
 #include "framework/ImplicitInstance.h"
 #include "windows/sentence/SentenceWindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTest>
-#include <QWindow>
 
 WindowFixture::WindowFixture()
     : m_dbPath(m_dir.filePath(QStringLiteral("Formulierungshilfen.rbd")))
@@ -23,23 +20,10 @@ WindowFixture::~WindowFixture()
     m_app.reset();
 }
 
-SentenceWindow *WindowFixture::openExisting(const QString &path, int lastClass)
-{
-    QFile::remove(m_dbPath);
-    if (!QFile::copy(path, m_dbPath))
-        return nullptr;
-    return openWindow(lastClass, false);
-}
-
 SentenceWindow *WindowFixture::open(const std::vector<SentenceRow> &rows, int lastClass, bool useDu,
                                     const std::vector<StdPhraseRow> &stdRows)
 {
     createSentenceDb(m_dbPath, rows, stdRows);
-    return openWindow(lastClass, useDu);
-}
-
-SentenceWindow *WindowFixture::openWindow(int lastClass, bool useDu)
-{
     m_app->pPrefs->SetLastClass(lastClass);
     m_app->pPrefs->SetUseDu(useDu);
     m_app->pSentenceDB = std::make_unique<SentenceDatabase>();
@@ -55,76 +39,26 @@ SentenceWindow *WindowFixture::openWindow(int lastClass, bool useDu)
     return window;
 }
 
-QString WindowFixture::storedColumn(const QString &column, const QString &mainCategory, const QString &subCategory,
-                                    int section) const
+QString WindowFixture::stored(const QString &subCategory, int section, bool du) const
 {
     Database db;
     db.setDatabaseFile(m_dbPath);
-    if (!db.Connect())
-        return QStringLiteral("<no database>");
-    const auto rs = db.SQLSelect(QStringLiteral("SELECT ") + column + QStringLiteral(" FROM Saetze WHERE Kategorie = '")
-                                 + sqlText(mainCategory) + QStringLiteral("' AND Subkategorie = '")
-                                 + sqlText(subCategory) + QStringLiteral("' AND Note = ") + QString::number(section));
+    const QString column = du ? QStringLiteral("DuSentences") : QStringLiteral("Sentences");
+    const auto rs = db.Connect() ? db.SQLSelect(QStringLiteral("SELECT %1 FROM Saetze WHERE Subkategorie = '%2' AND "
+                                                               "Note = %3")
+                                                    .arg(column, subCategory)
+                                                    .arg(section))
+                                 : nullptr;
     if (!rs)
-        return QStringLiteral("<no cursor>");
+        return QStringLiteral("<no database>");
     rs->MoveFirst();
-    return rs->IsEOF() ? QStringLiteral("<no row>") : rs->Field(column);
+    return rs->IsEOF() ? QStringLiteral("<no row>") : rs->Field(column).replace(u'\r', u'\n');
 }
 
-bool storeReadsSentences()
+QStringList rowsOf(const Listbox *list)
 {
-    static const bool reads = [] {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("probe.rbd"));
-        createSentenceDb(path, {{QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("U"), 1, 1, 10, 1,
-                                 QStringLiteral("probe"), QString()}});
-        std::unique_ptr<App> owned;
-        if (!hasApp())
-            owned = std::make_unique<App>();
-        auto probeDb = std::make_unique<SentenceDatabase>();
-        probeDb->setDatabaseFile(path);
-        probeDb->Connect();
-        std::swap(app().pSentenceDB, probeDb);
-        const QString read = app().GetSentences2Category(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("U"),
-                                                         QStringLiteral("1"), 1, false, false);
-        std::swap(app().pSentenceDB, probeDb);
-        return read == QStringLiteral("probe");
-    }();
-    return reads;
-}
-
-QString sampleDatabase()
-{
-    const QString path =
-        QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("Formulierungshilfen.rbd"));
-    return QFile::exists(path) ? path : QString();
-}
-
-bool formingFillsNames()
-{
-    std::unique_ptr<App> owned;
-    if (!hasApp())
-        owned = std::make_unique<App>();
-    return app().VM_formSentence(QStringLiteral("_"), true, QStringLiteral("Anna")) == QStringLiteral("Anna");
-}
-
-namespace {
-QWindow *keyWindow()
-{
-    QWidget *window = QApplication::activeWindow();
-    return window ? window->windowHandle() : nullptr;
-}
-} // namespace
-
-// Through the window system, so that the keyboard's modifier state follows.
-AltKeyHeld::AltKeyHeld()
-{
-    if (QWindow *window = keyWindow())
-        QTest::keyPress(window, Qt::Key_Alt, Qt::AltModifier);
-}
-
-AltKeyHeld::~AltKeyHeld()
-{
-    if (QWindow *window = keyWindow())
-        QTest::keyRelease(window, Qt::Key_Alt, Qt::NoModifier);
+    QStringList rows;
+    for (int r = 0; r < list->ListCount(); ++r)
+        rows << list->List(r);
+    return rows;
 }

@@ -7,10 +7,14 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char **argv)
 {
+    // A file-size limit makes the write fail instead of ending the tool, so
+    // that the temporary file is removed and the failure reported.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4) {

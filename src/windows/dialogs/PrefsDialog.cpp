@@ -257,11 +257,8 @@ void PrefsDialog::SaveButton_Action()
         duChanged = true;
     }
     if (pDBChanged || duChanged) {
-        if (pDBChanged)
-            prefs.SetSentencesDBName(pSentencesDBName);
-        a.pSentenceDB->Commit();
-        a.pSentenceDB->Close();
-        if (a.OpenSentenceDBwithName(prefs.GetSentencesDBName())) {
+        // The new file is opened and checked before it replaces the working one.
+        if (a.SwitchSentenceDB(pDBChanged ? pSentencesDBName : prefs.GetSentencesDBName())) {
             hide();
             if (window->getContent(prefs.GetLastClass()))
                 window->updateSentence2Number();

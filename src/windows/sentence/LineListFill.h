@@ -11,9 +11,7 @@ template <class Control>
 void initFromLines(Control *control, const QString &source)
 {
     control->DeleteAllRows();
-    const int n = CountFields(source, EndOfLine());
-    for (int i = 1; i <= n; ++i) {
-        const QString line = NthField(source, EndOfLine(), i);
+    for (const QString &line : Fields(source, EndOfLine())) {
         if (!line.isEmpty())
             control->AddRow(line);
         yieldToEventLoop();

@@ -22,6 +22,10 @@ constexpr int kBar = -1;
 constexpr int kHidden = -2;
 constexpr int kContentWidth = 515;
 constexpr int kContentHeight = 322;
+// Small enough for a small screen, large enough that every list keeps two
+// visible rows and the growing fields one line, none running into another.
+constexpr int kMinContentWidth = 500;
+constexpr int kMinContentHeight = 300;
 
 constexpr Qt::Edges kTopLeft = Qt::TopEdge | Qt::LeftEdge;
 constexpr Qt::Edges kTopWide = Qt::TopEdge | Qt::LeftEdge | Qt::RightEdge;
@@ -65,7 +69,7 @@ SentenceWindow::SentenceWindow()
     m_content = new QWidget(this);
     m_content->setObjectName(QStringLiteral("content"));
     m_content->resize(kContentWidth, kContentHeight);
-    m_content->setMinimumSize(500, 226);
+    m_content->setMinimumSize(kMinContentWidth, kMinContentHeight);
     m_content->setMaximumSize(32000, 32000);
     setCentralWidget(m_content);
     resize(kContentWidth, kContentHeight + menuBar()->sizeHint().height());
@@ -78,7 +82,13 @@ SentenceWindow::SentenceWindow()
     Open();
 }
 
-SentenceWindow::~SentenceWindow() = default;
+SentenceWindow::~SentenceWindow()
+{
+    // A cell editor still open is closed while the lists go away; what it
+    // reports then must reach no handler of this window, which is gone by then.
+    for (Listbox *list : findChildren<Listbox *>())
+        list->disconnect(this);
+}
 
 void SentenceWindow::place(QWidget *control, int page, const QRect &rect, Qt::Edges edges)
 {
@@ -202,7 +212,7 @@ void SentenceWindow::createControls()
     // 11
     SentenceListBox = listbox(
         10, helpLines(QStringLiteral("Gewünschten Satz anklicken."),
-                      QStringLiteral("Zusätzlich Alt/Option-Taste gedrückt halten um diesen Satz zum "
+                      QStringLiteral("Zusätzlich Strg- oder Alt/Option-Taste gedrückt halten um diesen Satz zum "
                                      "Übernahme-Text hinzuzunehmen (\"Sammelbox\").")));
     named(SentenceListBox, "SentenceListBox");
     SentenceListBox->setDragEnabled(true);
@@ -453,6 +463,11 @@ void SentenceWindow::registerMenuHandlers()
 
 void SentenceWindow::closeEvent(QCloseEvent *event)
 {
+    // An edit that could not be saved keeps the window open so that it can be copied.
+    if (!commitOpenCell()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     app().DoQuit();
 }

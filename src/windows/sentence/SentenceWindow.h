@@ -133,7 +133,11 @@ public:
     void SetSentenceListEditable(bool editable);
     bool IsSentenceListEditable() const;
     QString GetSentenceListBoxText() const;
-    void SaveSentences();
+    // Writes the list back to the section it shows; false (and a message
+    // saying why) when the text did not reach it.
+    bool SaveSentences();
+    // Finishes an edit still open in a cell and saves it; false when the save failed.
+    bool commitOpenCell();
     void SentenceListBox_CellGotFocus(int row, int column);
     void SentenceListBox_CellTextChange(int row, int column);
     void SentenceListBox_CellAction(int row, int column);
@@ -207,7 +211,22 @@ private:
     QList<QPair<QWidget *, int>> m_pageControls;
     QList<QWidget *> m_hiddenControls;
     bool m_controlsOpening = false;
+    // The categories of the rows SentenceListBox shows, as the fill that put
+    // them there asked for them; no super-category after the legacy fill.
+    struct ShownSection
+    {
+        QString superCategory;
+        QString mainCategory;
+        QString subCategory;
+    } m_shownSection;
+    bool m_lastSaveFailed = false;
     int m_orientingBuild = 0;
+    // While the content loads, the hidden category pop-up's own fill of the
+    // sentence list is held back: the cascade that follows mostly replaces
+    // it at once. The counter tells whether the cascade did.
+    bool m_categoryFillHeld = false;
+    bool m_categoryFillPending = false;
+    int m_sentenceListRedraws = 0;
 };
 
 // The row the sentence list shows for a section without Du-form sentences.

@@ -38,7 +38,7 @@ QString SentenceWindow::GetSentenceListBoxText() const
     return text;
 }
 
-void SentenceWindow::SaveSentences()
+bool SentenceWindow::SaveSentences()
 {
     // The notice shown for a section without Du-form sentences is no sentence
     // and is never written into the section.
@@ -47,8 +47,41 @@ void SentenceWindow::SaveSentences()
     QString text = lines.join(EndOfLine());
     while (text.endsWith(EndOfLine()))
         text.chop(EndOfLine().size());
-    app().PutSentences2Category(getCurrSuperCategory(), getCurrMainCategory(), getCurrSubCategory(),
-                                getCurrSection(), pCurrClass, pCurrUseDu, text);
+    // The rows go back to the section they were read from, whatever the lists show now.
+    const ShownSection &shown = m_shownSection;
+    App &a = app();
+    const bool written = shown.superCategory.isEmpty()
+                             ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection,
+                                                       pCurrClass, pCurrUseDu, text)
+                             : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
+                                                       pCurrCatSection, pCurrClass, pCurrUseDu, text);
+    if (written)
+        return true;
+    QString section = QStringLiteral("Klasse ") + QString::number(pCurrClass) + QStringLiteral(", ");
+    if (!shown.superCategory.isEmpty())
+        section += shown.superCategory + QStringLiteral(" / ");
+    section += QString(pCurrCategory).replace(QStringLiteral(" : "), QStringLiteral(" / ")) + QStringLiteral(", Stufe ")
+               + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
+    a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
+                   QStringLiteral("Die Formulierungen für ") + section
+                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
+                       + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."),
+                   QString());
+    return false;
+}
+
+bool SentenceWindow::commitOpenCell()
+{
+    // The editor of a cell being edited is the widget of the list's current index.
+    QWidget *editor = SentenceListBox->indexWidget(SentenceListBox->currentIndex());
+    if (!editor)
+        return true;
+    m_lastSaveFailed = false;
+    // The same way out of the cell as Return: the text goes into the row and the cell action saves it.
+    QMetaObject::invokeMethod(SentenceListBox, "commitData", Q_ARG(QWidget *, editor));
+    QMetaObject::invokeMethod(SentenceListBox, "closeEditor", Q_ARG(QWidget *, editor),
+                              Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+    return !m_lastSaveFailed;
 }
 
 void SentenceWindow::SentenceListBox_CellGotFocus(int, int)
@@ -65,6 +98,7 @@ void SentenceWindow::SentenceListBox_CellAction(int, int)
 {
     if (!pHasDirtyCell)
         return;
-    SaveSentences();
-    pHasDirtyCell = false;
+    // A failed save leaves the cell dirty, so that finishing it again tries again.
+    m_lastSaveFailed = !SaveSentences();
+    pHasDirtyCell = m_lastSaveFailed;
 }

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QSet>
 #include <QTabWidget>
 
 namespace {
@@ -31,6 +32,19 @@ const QString &prefsRowText()
 {
     static const QString text = QStringLiteral("Voreinstellungen...");
     return text;
+}
+
+// The lines of list, each only at its first appearance.
+QString distinctLines(const QString &list)
+{
+    QStringList distinct;
+    QSet<QString> seen;
+    for (const QString &line : Fields(list, EndOfLine()))
+        if (!seen.contains(line)) {
+            seen.insert(line);
+            distinct.append(line);
+        }
+    return distinct.join(EndOfLine());
 }
 } // namespace
 
@@ -53,10 +67,20 @@ bool SentenceWindow::getContent(int classLevel)
         InitOrientingListBox();
     else
         pOrientingListBoxNeedsUpdate = true;
+    m_categoryFillHeld = true;
+    m_categoryFillPending = false;
     InitCategoriesPopUp();
     InitStdCategoriesPopUp();
-    app().GetSuperCategories(classText);
+    // The categories hold the rows the super-category query reads (the same
+    // conditions, the same order by number): their super-categories at
+    // first appearance are that list, without reading the table again.
+    app().pVMSuperCategories = distinctLines(app().pVMCategoriesSuperCat);
+    const int redrawsBefore = m_sentenceListRedraws;
     InitSuperCatList();
+    m_categoryFillHeld = false;
+    // The pop-up's fill shows only where the cascade drew no sentence list.
+    if (m_categoryFillPending && m_sentenceListRedraws == redrawsBefore)
+        FillSentenceListBox();
     return true;
 }
 

@@ -12,9 +12,11 @@
 #include "framework/TextCompare.h"
 #include "store/CategoryQueries.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 constexpr int kSuperColumn = 0;
@@ -22,6 +24,7 @@ constexpr int kCriterionColumn = 1;
 constexpr int kLevelColumn = 2;
 constexpr int kFromColumn = 3;
 constexpr int kToColumn = 4;
+constexpr qint64 kDraftWaitShownAfterMs = 500;
 
 const QString &noLevel()
 {
@@ -49,7 +52,9 @@ void SentenceWindow::InitOrientingListBox()
     const auto replaced = [this, build] { return build != m_orientingBuild; };
     DoEvents(-1);
     DoEvents(-1);
-    WaitMessagesWindow *wait = implicitInstance<WaitMessagesWindow>();
+    // The wait window belongs to the main window; a guarded pointer, since
+    // the events handled during the build may end it.
+    const QPointer<WaitMessagesWindow> wait = implicitInstance<WaitMessagesWindow>();
     wait->MessageText->setText(QStringLiteral("Die Liste wird aufgebaut..."));
     wait->show();
     DoEvents(-1);
@@ -58,21 +63,22 @@ void SentenceWindow::InitOrientingListBox()
         return;
 
     OrientingListBox->DeleteAllRows();
-    // The class and the lists as they are when the build starts.
+    // The class and the lists as they are when the build starts, each split once.
     const QString classLevel = getClass();
-    const QString categories = app().pVMCategories;
-    const QString superCategories = app().pVMCategoriesSuperCat;
+    const QStringList categories = Fields(app().pVMCategories, EndOfLine());
+    const QStringList superCategories = Fields(app().pVMCategoriesSuperCat, EndOfLine());
     // One pass over the store for the ranges of all rows: a query per row
     // costs seconds on a large collection.
     const auto ranges = app().pSentenceDB ? CategoryQueries::sectionRanges(*app().pSentenceDB, classLevel)
                                           : QMap<QStringList, CategoryQueries::SectionRange>();
-    const int n = CountFields(categories, EndOfLine());
-    for (int i = 1; i <= n; ++i) {
-        const QString superCategory = NthField(superCategories, EndOfLine(), i);
-        const QString line = NthField(categories, EndOfLine(), i);
+    const qsizetype n = categories.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QString superCategory = superCategories.value(i);
+        const QString &line = categories[i];
         const QString mainCategory = NthField(line, criterionSeparator(), 1);
         const QString subCategory = NthField(line, criterionSeparator(), 2);
-        if (i % 5 == 0) {
+        // Every fifth line, counted from 1, empty ones included.
+        if ((i + 1) % 5 == 0) {
             DoEvents(-1);
             if (replaced())
                 return;
@@ -97,7 +103,8 @@ void SentenceWindow::InitOrientingListBox()
     OrientingListBox->setColumnAlignment(kLevelColumn, Qt::AlignCenter);
     OrientingListBox->setColumnType(kLevelColumn, Listbox::TypeEditable);
     pOrientingListBoxNeedsUpdate = false;
-    wait->hide();
+    if (wait)
+        wait->hide();
 }
 
 bool SentenceWindow::OrientingListBox_KeyDown(const QString &key)
@@ -155,6 +162,10 @@ QString SentenceWindow::doOrientingListSentences()
         MsgBox(QStringLiteral("Die Liste ist leer!"));
         return {};
     }
+    // A draft that takes a while shows that work is running.
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QPointer<WaitMessagesWindow> wait;
     QString result;
     const int classLevel = ValInt(getClass());
     for (int row = 0; row < n; ++row) {
@@ -168,7 +179,17 @@ QString SentenceWindow::doOrientingListSentences()
                                                        NthField(criterion, criterionSeparator(), 2), level,
                                                        classLevel, du);
         }
+        // A wait window shown already belongs to the work that showed it.
+        if (!wait && sinceStart.elapsed() > kDraftWaitShownAfterMs
+            && !(existingInstance<WaitMessagesWindow>() && existingInstance<WaitMessagesWindow>()->isVisible())) {
+            wait = implicitInstance<WaitMessagesWindow>();
+            wait->MessageText->setText(QStringLiteral("Bitte warten..."));
+            wait->show();
+            DoEvents(-1);
+        }
         yieldToEventLoop();
     }
+    if (wait)
+        wait->hide();
     return result;
 }

@@ -43,10 +43,11 @@ QString withDuFormNotice(const QString &text, bool useDu)
     return text;
 }
 
-// The Option (Alt) key as the keyboard holds it now, not as the last event saw it.
+// The collecting key as the keyboard holds it now, not as the last event saw
+// it: Option (Alt), or Ctrl where the desktop takes Alt-clicks for itself.
 bool optionKeyDown()
 {
-    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
+    return QGuiApplication::queryKeyboardModifiers() & (Qt::AltModifier | Qt::ControlModifier);
 }
 } // namespace
 
@@ -116,6 +117,7 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
     const QString text = app().GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel,
                                                      useDu, false);
     pCurrCategory = mainCategory + QStringLiteral(" : ") + subCategory;
+    m_shownSection = {superCategory, mainCategory, subCategory};
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
@@ -140,18 +142,21 @@ void SentenceWindow::FillSentenceListBox()
     const QString text =
         app().GetSentences2Category(category + QStringLiteral(" ") + section, classLevel, useDu, false);
     pCurrCategory = category;
+    m_shownSection = {};
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
     InitSentenceList(withDuFormNotice(text, useDu));
 }
 
+// An empty text shows only the empty rows: the rows of the section shown
+// before must never stand under another section.
 void SentenceWindow::InitSentenceList(const QString &text)
 {
-    if (text.isEmpty())
-        return;
+    ++m_sentenceListRedraws;
     SentenceListBox->DeleteAllRows();
-    for (const QString &line : text.split(EndOfLine())) {
+    const QStringList lines = text.isEmpty() ? QStringList() : text.split(EndOfLine());
+    for (const QString &line : lines) {
         SentenceListBox->AddRow(line);
         yieldToEventLoop();
     }
@@ -227,6 +232,10 @@ void SentenceWindow::SexPopupMenu_Change()
 
 void SentenceWindow::CategoriesPopupMenu_Change()
 {
+    if (m_categoryFillHeld) {
+        m_categoryFillPending = true;
+        return;
+    }
     FillSentenceListBox();
 }
 

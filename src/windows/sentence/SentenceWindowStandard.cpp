@@ -14,9 +14,8 @@ namespace {
 // Adds every line of lines as a row, empty lines too.
 void addEveryLine(Listbox *list, const QString &lines)
 {
-    const int n = CountFields(lines, EndOfLine());
-    for (int i = 1; i <= n; ++i) {
-        list->AddRow(NthField(lines, EndOfLine(), i));
+    for (const QString &line : Fields(lines, EndOfLine())) {
+        list->AddRow(line);
         yieldToEventLoop();
     }
 }

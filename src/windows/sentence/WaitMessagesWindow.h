@@ -1,10 +1,9 @@
 #pragma once
 // The small sheet "Bitte warten" shown over the main window while a long
-// list is built.
+// list is built or a long text is drawn up.
 #include <QDialog>
 
 class QLabel;
-class QProgressBar;
 
 class WaitMessagesWindow : public QDialog
 {
@@ -13,5 +12,13 @@ public:
     WaitMessagesWindow();
 
     QLabel *MessageText;
-    QProgressBar *ProgressWheel1;
+    // A wheel that turns while the window is shown, so that the work shows.
+    QWidget *ProgressWheel1;
+
+    // The work it stands for ends it by hiding it; neither a key nor the
+    // window manager closes it while that work runs.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 };

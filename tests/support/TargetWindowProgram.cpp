@@ -1,13 +1,33 @@
 // A small target application for the end-to-end runs: one text editor whose
 // text is written to a file whenever it changes. Started as
-//   vm-target-window CLASSNAME OUTPUTFILE
-// its windows carry CLASSNAME as their class; it prints its window id.
+//   vm-target-window CLASSNAME OUTPUTFILE [PASTE_DELAY_MS]
+// its windows carry CLASSNAME as their class; it prints its window id. With a
+// delay it fetches the clipboard that long after the paste key, as a busy
+// application does.
 #include <QApplication>
-#include <QFile>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QTimer>
 
 #include <cstdio>
+
+namespace {
+class Editor : public QPlainTextEdit
+{
+public:
+    int pasteDelayMs = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (pasteDelayMs > 0 && event->matches(QKeySequence::Paste))
+            QTimer::singleShot(pasteDelayMs, this, &QPlainTextEdit::paste);
+        else
+            QPlainTextEdit::keyPressEvent(event);
+    }
+};
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -16,8 +36,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
     QApplication application(argc, argv);
     const QString outputFile = QString::fromLocal8Bit(argv[2]);
-
-    QPlainTextEdit editor;
+    Editor editor;
+    editor.pasteDelayMs = argc > 3 ? QByteArray(argv[3]).toInt() : 0;
     editor.setWindowTitle(QStringLiteral("Zeugnis"));
     editor.resize(400, 200);
     QObject::connect(&editor, &QPlainTextEdit::textChanged, &editor, [&] {

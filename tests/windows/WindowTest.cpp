@@ -1,0 +1,265 @@
+// The main window's logic on a real sentence database: the category cascade
+// per class level, the transfer text of each page, and the edited sentence
+// list written back.
+#include "WindowTestSupport.h"
+#include "support/GuiTestSupport.h"
+
+#include "app/App.h"
+#include "framework/Controls.h"
+#include "framework/Database.h"
+#include "prefs/PreferencesClass.h"
+#include "windows/sentence/ExtendedEditField.h"
+#include "windows/sentence/SentenceWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Numbers 7 (Sie form only), 8 (Du form only) and 9 (both); "Sozialverhalten"
+// exists for classes 5 and 6 only.
+std::vector<SentenceRow> rows()
+{
+    return {
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 1, 1, 10, 7,
+                    "#Er/Sie# zeigt großes Interesse.\r_ fragt nach."),
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 2, 1, 10, 8, "", "Du zeigst Interesse."),
+        sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 3, 1, 10, 9, "_ ist manchmal interessiert.",
+                    "Du bist manchmal interessiert."),
+        sentenceRow("Arbeitsverhalten", "Sorgfalt", "Heftführung", 1, 1, 10, 15, "_s Hefte sind sauber."),
+        sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 1, 5, 6, 20, "_ hilft gern."),
+        sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 4, 5, 6, 22, "#Er/Sie# hilft immer."),
+    };
+}
+
+std::vector<StdPhraseRow> stdRows()
+{
+    const auto phrase = [](const char *category, int number, int appendix, const char *text) {
+        return StdPhraseRow{QString::fromUtf8(category), 1, number, appendix, QString::fromUtf8(text)};
+    };
+    return {phrase("Fleiß", 1, 0, "_ arbeitet fleißig"), phrase("Fleiß", 1, 1, "wenn #er/sie# will"),
+            phrase("Fleiß", 2, 0, "#Er/Sie# ist eifrig"), phrase("Ordnung", 1, 0, "_ hält Ordnung")};
+}
+
+QStringList plus5Empty(QStringList list)
+{
+    return list << QStringList(5, QString());
+}
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    SentenceWindow *open(int classLevel = 1, bool useDu = false)
+    {
+        w = fixture.open(rows(), classLevel, useDu, stdRows());
+        if (w)
+            w->PrenameEditField->setText(QStringLiteral("Tim"));
+        return w;
+    }
+    // Sets a field as typing does; the texts of the messages it brought up.
+    QString type(ExtendedEditField *field, const QString &text)
+    {
+        QStringList seen;
+        QTimer answer;
+        QPointer<QWidget> answered;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal != answered) {
+                answered = modal;
+                seen << dialogText(modal);
+                clickButton(modal, QStringLiteral("OK"));
+            }
+        });
+        answer.start(20);
+        field->setText(text);
+        QTest::qWait(50);
+        return seen.join(u'|');
+    }
+    // Opens the editor of row, types text over it and finishes with Return.
+    void editRow(int row, const QString &text)
+    {
+        w->SentenceListBox->setFocus();
+        w->SentenceListBox->setListIndex(row);
+        w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(row), 0);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    WindowFixture fixture;
+    SentenceWindow *w = nullptr;
+};
+
+TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShown)
+{
+    ASSERT_NE(open(2), nullptr);
+    EXPECT_EQ(rowsOf(w->SuperCatListBox), QStringList{QStringLiteral("Arbeitsverhalten")});
+    EXPECT_EQ(rowsOf(w->MainCatListBox), (QStringList{QStringLiteral("Lernbereitschaft"), QStringLiteral("Sorgfalt")}));
+    EXPECT_EQ(rowsOf(w->SubCatSectionListBox),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}));
+    EXPECT_EQ(rowsOf(w->SentenceListBox),
+              plus5Empty({QStringLiteral("#Er/Sie# zeigt großes Interesse."), QStringLiteral("_ fragt nach.")}));
+    EXPECT_EQ(w->pCurrClass, 2);
+    w->MainCatListBox->setListIndex(1);
+    EXPECT_EQ(rowsOf(w->SubCatListBox), QStringList{QStringLiteral("Heftführung")});
+    EXPECT_EQ(rowsOf(w->SentenceListBox), plus5Empty({QStringLiteral("_s Hefte sind sauber.")}));
+    EXPECT_EQ(w->pCurrCategory, QStringLiteral("Sorgfalt : Heftführung"));
+
+    w->ClassesPopupMenu->setListIndex(4);
+    EXPECT_EQ(app().pPrefs->GetLastClass(), 5);
+    EXPECT_EQ(rowsOf(w->SuperCatListBox),
+              (QStringList{QStringLiteral("Arbeitsverhalten"), QStringLiteral("Sozialverhalten")}));
+    w->SuperCatListBox->setListIndex(1);
+    EXPECT_EQ(rowsOf(w->SubCatSectionListBox), (QStringList{QStringLiteral("1"), QStringLiteral("4")}));
+    w->SubCatSectionListBox->setListIndex(1);
+    EXPECT_EQ(rowsOf(w->SentenceListBox), plus5Empty({QStringLiteral("#Er/Sie# hilft immer.")}));
+    EXPECT_EQ(w->pCurrClass, 5);
+    EXPECT_EQ(w->pCurrCatSection, QStringLiteral("4"));
+    w->ClassesPopupMenu->setListIndex(0);
+    EXPECT_EQ(rowsOf(w->SuperCatListBox), QStringList{QStringLiteral("Arbeitsverhalten")});
+}
+
+TEST_F(WindowTest, ASelectedSentenceIsFormedForThePupilAndFormedAgainOnEveryChange)
+{
+    ASSERT_NE(open(), nullptr);
+    w->SentenceListBox->setListIndex(0);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Er zeigt großes Interesse."));
+    w->SexPopupMenu->setListIndex(1);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Sie zeigt großes Interesse."));
+    w->SentenceListBox->setListIndex(1);
+    w->PrenameEditField->setText(QString());
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("_ fragt nach."));
+    w->PrenameEditField->setText(QStringLiteral("Lea"));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Lea fragt nach."));
+}
+
+TEST_F(WindowTest, WithTheDuFormAnEmptySectionSaysWhyAndTheNoticeIsNeverSaved)
+{
+    ASSERT_NE(open(1, true), nullptr);
+    ASSERT_EQ(w->SentenceListBox->List(0), sentenceListDuFormNotice());
+    w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+    editRow(1, QStringLiteral("Du arbeitest gern."));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1, true), QStringLiteral("Du arbeitest gern."));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),
+              QStringLiteral("#Er/Sie# zeigt großes Interesse.\n_ fragt nach."));
+}
+
+TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
+{
+    ASSERT_NE(open(), nullptr);
+    w->TabPanel1->setCurrentIndex(2);
+    w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+    EXPECT_EQ(w->TabPanel1->currentIndex(), 0);
+    EXPECT_FALSE(w->ClassesPopupMenu->isEnabled());
+    editRow(1, QStringLiteral("Annas Heft ist's wert"));
+    editRow(3, QStringLiteral("Neu"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),
+              QStringLiteral("#Er/Sie# zeigt großes Interesse.\nAnnas Heft ist's wert\n\nNeu"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 3), QStringLiteral("_ ist manchmal interessiert."));
+
+    // Someone else changes the section: an edit that changed nothing, or leaving the mode, writes nothing back.
+    Database other;
+    other.setDatabaseFile(fixture.dbPath());
+    ASSERT_TRUE(other.Connect());
+    other.SQLExecute(QStringLiteral("UPDATE Saetze SET Sentences = 'anders' WHERE Note = 1"));
+    w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    w->TabPanel1->setCurrentIndex(1);
+    EXPECT_FALSE(w->IsSentenceListEditable());
+    EXPECT_TRUE(w->ClassesPopupMenu->isEnabled());
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("anders"));
+}
+
+TEST_F(WindowTest, TheNumberPagesFormTheAddressedVariantsOrSayWhyNot)
+{
+    const struct
+    {
+        bool du;
+        const char *number;
+        const char *variant;
+        const char *shown;
+        const char *message;
+    } cases[] = {
+        {false, "7", "2", "Tim fragt nach.", ""},
+        {false, "7", "0", "", ""},
+        {false, "99", "1", "", "Eine Formulierung mit dieser Nummer ist nicht vorhanden."},
+        {false, "8", "1", "Du zeigst Interesse.", "Die korrespondierende „Du“-Formulierung wird verwendet."},
+        {true, "7", "1", "Er zeigt großes Interesse.", "Die korrespondierende normale Formulierung wird verwendet."},
+        {true, "9", "1", "Du bist manchmal interessiert.", ""},
+    };
+    ASSERT_NE(open(), nullptr);
+    w->TabPanel1->setCurrentIndex(1);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.number + std::string("-") + c.variant);
+        app().pPrefs->SetUseDu(c.du);
+        type(w->SubNoEditField, QString::fromUtf8(c.variant));
+        const QString message = type(w->CatNoEditField, QString::fromUtf8(c.number));
+        EXPECT_EQ(w->SentenceEditField->Text(), QString::fromUtf8(c.shown));
+        EXPECT_EQ(message.isEmpty(), !*c.message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(c.message))) << message.toStdString();
+        type(w->CatNoEditField, QString());
+    }
+    app().pPrefs->SetUseDu(false);
+    w->TabPanel1->setCurrentIndex(2);
+    w->NumListEditField->setText(QStringLiteral("9-1, 7-1"));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral(" Tim ist manchmal interessiert. Er zeigt großes Interesse."));
+}
+
+TEST_F(WindowTest, TheOrientingPageTakesLevelsInEachRowsRangeAndComposesInRowOrder)
+{
+    ASSERT_NE(open(5), nullptr);
+    w->TabPanel1->setCurrentIndex(3);
+    Listbox *list = w->OrientingListBox;
+    ASSERT_EQ(list->ListCount(), 3);
+    EXPECT_EQ(QStringList({list->Cell(2, 0), list->Cell(2, 1), list->Cell(2, 2), list->Cell(2, 3), list->Cell(2, 4)}),
+              (QStringList{QStringLiteral("Sozialverhalten"), QStringLiteral("Hilfsbereitschaft : Mitschüler"),
+                           QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("4")}));
+    EXPECT_EQ(w->doOrientingListSentences(), QString());
+    const auto typeLevel = [list](int row, const char *key) {
+        list->setListIndex(row);
+        list->setFocus();
+        QTest::keyClicks(list, QString::fromUtf8(key));
+        return list->Cell(row, 2);
+    };
+    EXPECT_EQ(typeLevel(0, "3"), QStringLiteral("3"));
+    for (const char *refused : {"4", "0", "x"})
+        EXPECT_EQ(typeLevel(0, refused), QStringLiteral("3")) << refused;
+    EXPECT_EQ(typeLevel(2, "4"), QStringLiteral("4"));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral(" Tim ist manchmal interessiert. Er hilft immer."));
+    list->insertTopLevelItem(0, list->takeTopLevelItem(2));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral(" Er hilft immer. Tim ist manchmal interessiert."));
+
+    // A class change rebuilds the list when its page is shown again, levels reset.
+    w->TabPanel1->setCurrentIndex(0);
+    w->ClassesPopupMenu->setListIndex(0);
+    w->TabPanel1->setCurrentIndex(3);
+    EXPECT_EQ(list->ListCount(), 2);
+    EXPECT_EQ(list->Cell(0, 2), QStringLiteral("-"));
+}
+
+TEST_F(WindowTest, TheStandardPageComposesPhraseAndOptionalAppendix)
+{
+    ASSERT_NE(open(), nullptr);
+    w->TabPanel1->setCurrentIndex(4);
+    EXPECT_EQ(rowsOf(w->StandardSentencesListBox),
+              (QStringList{QStringLiteral("_ arbeitet fleißig"), QStringLiteral("#Er/Sie# ist eifrig")}));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig."));
+    w->SexPopupMenu->setListIndex(1);
+    w->StandardAppendicesListBox->setListIndex(0);
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig, wenn sie will"));
+    w->StandardSentencesListBox->setListIndex(1);
+    EXPECT_EQ(rowsOf(w->StandardAppendicesListBox), QStringList());
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Sie ist eifrig."));
+    w->StdCategoriesPopupMenu->setListIndex(1);
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim hält Ordnung."));
+}
+} // namespace

@@ -1,0 +1,303 @@
+// The main window on an X display of its own, driven by the mouse and keys
+// as a teacher drives it: the transfer roads through the shipped scripts into
+// a target window of our own, and what becomes of the teacher's edits.
+#include "WindowTestSupport.h"
+
+#include "app/App.h"
+#include "app/Menu.h"
+#include "framework/Controls.h"
+#include "framework/Database.h"
+#include "framework/Folders.h"
+#include "prefs/PreferencesClass.h"
+#include "support/GuiTestSupport.h"
+#include "support/TargetWindow.h"
+#include "support/XvfbSession.h"
+#include "windows/sentence/ExtendedEditField.h"
+#include "windows/sentence/SentenceWindow.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+XvfbSession *g_x = nullptr; // started in main, before the application object
+
+// Class 7 has two sections of "Interesse"; the second was cleared and saved.
+std::vector<SentenceRow> rows()
+{
+    return {sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 1, 1, 10, 7,
+                        "#Er/Sie# zeigt „großes“ Interesse.\r_ fragt nach."),
+            sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 2, 1, 10, 8, "_ ist aufmerksam."),
+            sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 3, 7, 7, 9, "")};
+}
+
+class WindowXvfbTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!g_x->isRunning())
+            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+        w = fixture.open(rows(), 7, false,
+                         {{QStringLiteral("Fleiß"), 1, 1, 0, QStringLiteral("_ arbeitet fleißig")}});
+        ASSERT_NE(w, nullptr);
+        // A window mapped while the window manager still settles may stay unexposed; mapped anew it shows.
+        if (!QTest::qWaitForWindowExposed(w, 3000)) {
+            w->hide();
+            w->show();
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w, kXWaitMs));
+        w->PrenameEditField->setText(QStringLiteral("Tim"));
+        toFront();
+    }
+    void TearDown() override { setProgramFolder(QString()); }
+
+    void toFront()
+    {
+        ASSERT_TRUE(g_x->activate(QString::number(w->winId())));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
+                                    kXWaitMs));
+        QTest::qWait(100);
+    }
+    // Runs a shell line of xdotool calls on the display while the program keeps handling events.
+    static void xdo(const QString &script)
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(g_x->environment());
+        tool.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+        ASSERT_TRUE(tool.waitForStarted(5000));
+        ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs));
+        QTest::qWait(100);
+    }
+    static QString at(const QPoint &p)
+    {
+        return QStringLiteral("xdotool mousemove %1 %2 sleep 0.2 ").arg(p.x()).arg(p.y());
+    }
+    static QPoint centreOf(const QWidget *widget) { return widget->mapToGlobal(widget->rect().center()); }
+    static QPoint rowCentre(Listbox *list, int row)
+    {
+        const QRect cell = list->visualItemRect(list->topLevelItem(row));
+        return list->viewport()->mapToGlobal(QPoint(list->viewport()->width() / 2, cell.center().y()));
+    }
+    void click(Listbox *list, int row, const QString &extra = QString())
+    {
+        xdo(at(rowCentre(list, row)) + QStringLiteral("click ") + extra + QStringLiteral("1"));
+    }
+
+    // Opens the first row's cell for editing and types text over it, leaving the cell open.
+    void typeIntoOpenCell(const QString &text)
+    {
+        w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+        w->SentenceListBox->setFocus();
+        w->SentenceListBox->setListIndex(0);
+        w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+    }
+
+    WindowFixture fixture;
+    SentenceWindow *w = nullptr;
+};
+
+TEST_F(WindowXvfbTest, EveryPageTransfersItsTextAndASentenceGoesByDoubleClickButtonAndDrag)
+{
+    QTemporaryDir outputs;
+    TargetWindow target(QStringLiteral("Zeugnisschreiber"), outputs.filePath(QStringLiteral("target.txt")));
+    ASSERT_FALSE(target.window().isEmpty());
+    PreferencesClass &prefs = *app().pPrefs;
+    prefs.SetTargetProcessname(QStringLiteral("Zeugnisschreiber"));
+    prefs.SetTargetProcessCreator(QStringLiteral("Zeug"));
+    prefs.SetConnectionType(QStringLiteral("ConnectGeneric"));
+    prefs.SetLinkLocked(true);
+    QString expected;
+    const auto arrives = [&](const QString &text) {
+        expected += text;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == expected; }, kXWaitMs))
+            << "target holds: " << target.text().toStdString() << "\nexpected: " << expected.toStdString();
+        expected = target.text();
+    };
+
+    click(w->SentenceListBox, 1, QStringLiteral("--repeat 2 --delay 80 "));
+    arrives(QStringLiteral("Tim fragt nach."));
+
+    const struct
+    {
+        int page;
+        std::function<void()> prepare;
+        QString text;
+    } pages[] = {
+        {0, [this] { w->SentenceListBox->setListIndex(0); }, QStringLiteral("Er zeigt „großes“ Interesse.")},
+        {1,
+         [this] {
+             w->CatNoEditField->setText(QStringLiteral("8"));
+             w->SubNoEditField->setText(QStringLiteral("1"));
+         },
+         QStringLiteral("Tim ist aufmerksam.")},
+        {2, [this] { w->NumListEditField->setText(QStringLiteral("7-2, 8-1")); },
+         QStringLiteral(" Tim fragt nach. Tim ist aufmerksam.")},
+        {3, [this] { w->OrientingListBox->setCell(0, 2, QStringLiteral("2")); },
+         QStringLiteral(" Tim ist aufmerksam.")},
+        {4, [] {}, QStringLiteral("Tim arbeitet fleißig.")},
+    };
+    for (const auto &page : pages) {
+        SCOPED_TRACE(page.page);
+        toFront();
+        w->TabPanel1->setCurrentIndex(page.page);
+        page.prepare();
+        xdo(at(centreOf(w->TransferNumListButton)) + QStringLiteral("click 1"));
+        arrives(page.text);
+    }
+
+    // A row dragged out of the list and dropped on the target arrives formed.
+    w->TabPanel1->setCurrentIndex(0);
+    w->SexPopupMenu->setListIndex(1);
+    g_x->xdotool({QStringLiteral("windowmove"), target.window(), QString::number(w->frameGeometry().right() + 40),
+                  QStringLiteral("60")});
+    toFront();
+    const QString geometry = g_x->xdotool({QStringLiteral("getwindowgeometry"), target.window()});
+    const QStringList position = geometry.section(QStringLiteral("Position: "), 1).section(u' ', 0, 0).split(u',');
+    ASSERT_EQ(position.size(), 2) << geometry.toStdString();
+    const QPoint from = rowCentre(w->SentenceListBox, 0);
+    xdo(QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.4; for d in 5 10 20 30 40; do "
+                       "xdotool mousemove_relative --sync 0 $d; sleep 0.1; done; xdotool mousemove --sync %3 %4; "
+                       "sleep 0.3; xdotool mousemove_relative --sync 3 3; sleep 0.3; xdotool mouseup 1")
+            .arg(from.x())
+            .arg(from.y())
+            .arg(position.at(0).toInt() + 60)
+            .arg(position.at(1).toInt() + 40));
+    arrives(QStringLiteral("Sie zeigt „großes“ Interesse."));
+}
+
+TEST_F(WindowXvfbTest, CtrlClickCollectsSentencesAndTheHelpTextSaysSo)
+{
+    click(w->SentenceListBox, 0);
+    xdo(QStringLiteral("xdotool keydown ctrl; ") + at(rowCentre(w->SentenceListBox, 1))
+        + QStringLiteral("click 1; xdotool keyup ctrl"));
+    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Er zeigt „großes“ Interesse. Tim fragt nach."));
+    click(w->SentenceListBox, 2);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QString());
+    EXPECT_TRUE(w->SentenceListBox->toolTip().contains(QStringLiteral("Strg- oder Alt/Option-Taste")));
+}
+
+TEST_F(WindowXvfbTest, AnEmptySectionShowsOnlyItsEmptyRowsAndTakesTheEditItself)
+{
+    ASSERT_EQ(rowsOf(w->SubCatSectionListBox), (QStringList{QStringLiteral("1"), QStringLiteral("2"),
+                                                            QStringLiteral("3")}));
+    const QStringList empty(5, QString());
+    for (int row : {2, 0, 2}) {
+        click(w->SubCatSectionListBox, row);
+        EXPECT_EQ(rowsOf(w->SentenceListBox).mid(row == 2 ? 0 : 2), empty) << row;
+    }
+    // What is chosen is what is shown: nothing.
+    click(w->SentenceListBox, 0);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QString());
+
+    w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+    w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
+    xdo(QStringLiteral("xdotool type --delay 40 Neu; xdotool key Return"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 3), QStringLiteral("Neu"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 2), QStringLiteral("_ ist aufmerksam."));
+}
+
+TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
+{
+    const struct
+    {
+        const char *blocker;
+        QString why;
+    } cases[] = {
+        {"BEGIN EXCLUSIVE", QStringLiteral("von einem anderen Programm verwendet")},
+        {"INSERT INTO Saetze SELECT * FROM Saetze WHERE Note = 1", QStringLiteral("mehrfach in der Datenbank")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.blocker);
+        Database other;
+        other.setDatabaseFile(fixture.dbPath());
+        ASSERT_TRUE(other.Connect());
+        other.SQLExecute(QString::fromUtf8(c.blocker));
+        QString shown;
+        whenModal([&shown](QWidget *dialog) {
+            shown = dialogText(dialog);
+            clickButton(dialog, QStringLiteral("OK"));
+        });
+        w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+        w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(1), 0);
+        xdo(QStringLiteral("xdotool type --delay 40 Neu; xdotool key Return"));
+        EXPECT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, kXWaitMs));
+        const QString section = QStringLiteral("Klasse 7, Arbeitsverhalten / Lernbereitschaft / Interesse, Stufe 1");
+        EXPECT_TRUE(shown.contains(section)) << shown.toStdString();
+        EXPECT_TRUE(shown.contains(c.why)) << shown.toStdString();
+        EXPECT_TRUE(w->SentenceListBox->List(1).endsWith(QStringLiteral("Neu")));
+        other.SQLExecute(QStringLiteral("ROLLBACK"));
+        other.SQLExecute(QStringLiteral("DELETE FROM Saetze WHERE rowid > 3"));
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),
+                  QStringLiteral("#Er/Sie# zeigt „großes“ Interesse.\n_ fragt nach."));
+    }
+}
+
+TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
+{
+    w->resize(1, 1);
+    QTest::qWait(200);
+    for (int page = 0; page < 5; ++page) {
+        SCOPED_TRACE(page);
+        w->TabPanel1->setCurrentIndex(page);
+        QApplication::processEvents();
+        QList<QWidget *> shown;
+        for (QWidget *child : w->TabPanel1->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible() && child != w->TabPanel1)
+                shown << child;
+        for (QWidget *control : shown) {
+            auto *list = qobject_cast<Listbox *>(control);
+            auto *field = qobject_cast<ExtendedEditField *>(control);
+            if (list || (field && field->isMultiLine())) {
+                const int rowHeight = list && list->ListCount() ? list->sizeHintForRow(0)
+                                                                : control->fontMetrics().lineSpacing();
+                const int visible = static_cast<QAbstractScrollArea *>(control)->viewport()->height();
+                EXPECT_GE(visible, (list ? 2 : 1) * rowHeight) << control->objectName().toStdString();
+            }
+            for (QWidget *other : shown)
+                EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
+                    << control->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
+        }
+    }
+}
+
+// Quitting and closing the window (last, as they end the program's run).
+TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot)
+{
+    Database other;
+    other.setDatabaseFile(fixture.dbPath());
+    ASSERT_TRUE(other.Connect());
+    other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
+    whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("OK")); });
+    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
+    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
+    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+    other.SQLExecute(QStringLiteral("ROLLBACK"));
+    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
+    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
+}
+
+TEST_F(WindowXvfbTest, ClosingTheWindowSavesTheCellStillBeingEdited)
+{
+    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
+    xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    XvfbSession session;
+    g_x = &session;
+    return runGuiTestsOn(session, argc, argv);
+}

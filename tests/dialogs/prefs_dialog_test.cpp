@@ -90,6 +90,22 @@ TEST_F(PrefsDialogTest, SaveWritesTheChangesAndOpensTheChosenDatabase)
         EXPECT_TRUE(file.contains(QString::fromUtf8(line))) << line << file.toStdString();
 }
 
+TEST_F(PrefsDialogTest, AFileThatIsNoDatabaseLeavesTheWorkingOneOpenAndStored)
+{
+    const QString broken = m_programDir.filePath(QStringLiteral("Kaputt.rbd"));
+    writeBytes(broken, "Kein Datenbankinhalt\n");
+    PrefsDialog *dialog = openDialog();
+    whenModal([&](QWidget *w) { chooseFileInDialog(w, broken); });
+    dialog->SelectDBButton->click();
+    {
+        ModalScript script;
+        dialog->SaveButton->click();
+        EXPECT_TRUE(script.seen.value(0).contains(QStringLiteral("„Kaputt.rbd“"))) << script.seen.join(u'|').toStdString();
+    }
+    EXPECT_EQ(m_app.pPrefs->GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
+    EXPECT_EQ(m_app.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")), QStringLiteral("Arbeitsverhalten"));
+}
+
 TEST_F(PrefsDialogTest, CancelDropsTheChangesAndAnUnknownConnectionIsKept)
 {
     m_app.pPrefs->SetConnectionType(QStringLiteral("Telepathie"));

@@ -1,8 +1,6 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/QtGerman.h"
-#include "framework/ImplicitInstance.h"
-#include "windows/dialogs/AboutDialog.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,8 +12,6 @@ int main(int argc, char *argv[])
     installQtGerman(application);
     FileTypes::init();
     App theApp;
-    // The about box is the default window: made now, shown only on request.
-    implicitInstance<AboutDialog>();
     QTimer::singleShot(0, &theApp, &App::Open);
     return QApplication::exec();
 }

@@ -39,7 +39,8 @@ using StdPhraseRow = SentenceImporter::StdPhraseRecord;
 SentenceRow sentenceRow(const char *sup, const char *main, const char *sub, int note = 1, int from = 1, int to = 10,
                         int nr = 1, const char *sie = "Satz", const char *du = "");
 
-// Makes a database file at path with both tables and the rows.
+// Makes a database file at path with both tables and the rows; without
+// standard phrase rows it holds one ("Allgemein", "Standardsatz").
 void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
                       const std::vector<StdPhraseRow> &stdRows = {});
 // Column "v" of the first row of sql on the database file at path; "" when

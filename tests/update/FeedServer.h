@@ -1,43 +1,51 @@
 #pragma once
-// A web server on 127.0.0.1 inside the test process: it answers every
-// request with one canned reply (or with nothing at all) and keeps the
-// request heads it got. It is served by the event loop the program's request
-// waits in.
-#include <QByteArray>
-#include <QList>
-#include <QObject>
-#include <QString>
+// A web server on 127.0.0.1 inside the test process, served by the event loop
+// the program's request waits in: it answers every request with one canned
+// reply (or never, when the reply is empty) and keeps the request heads.
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
 
-class QTcpServer;
-
-class FeedServer : public QObject
+class FeedServer
 {
-    Q_OBJECT
 public:
-    // A server that answers with reply (a whole HTTP response), or that
-    // accepts and never answers when reply is empty.
-    explicit FeedServer(QByteArray reply);
-    ~FeedServer() override;
-
-    // A "200 OK" response (or another status) carrying body.
-    static QByteArray response(const QByteArray &body, const QByteArray &status = "200 OK");
-    // The feed file name from tests/update/feeds as a response.
-    static QByteArray feedFile(const QString &name);
-
-    // "http://127.0.0.1:PORT"
-    QString baseUrl() const;
-    // A base address on which nothing listens.
-    static QString closedPortUrl();
-
-    // Answers only after ms milliseconds.
-    void setDelay(int ms) { m_delayMs = ms; }
+    explicit FeedServer(QByteArray reply)
+        : m_reply(std::move(reply))
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    m_pending += socket->readAll();
+                    if (!m_pending.contains("\r\n\r\n"))
+                        return;
+                    requests << m_pending.left(m_pending.indexOf("\r\n\r\n"));
+                    m_pending.clear();
+                    if (!m_reply.isEmpty()) {
+                        socket->write(m_reply);
+                        socket->disconnectFromHost();
+                    }
+                });
+            }
+        });
+    }
+    // A response of status carrying body, or the feed file name from tests/update/feeds.
+    static QByteArray response(const QByteArray &body, const QByteArray &status = "200 OK")
+    {
+        return "HTTP/1.1 " + status + "\r\nContent-Length: " + QByteArray::number(body.size())
+               + "\r\nConnection: close\r\n\r\n" + body;
+    }
+    static QByteArray feedFile(const QString &name)
+    {
+        QFile file(QStringLiteral(VM_FEED_DIR "/") + name);
+        return response(file.open(QIODevice::ReadOnly) ? file.readAll() : "missing test feed", "200 OK");
+    }
+    QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
 
     QList<QByteArray> requests;
 
 private:
-    void serve();
-
-    QTcpServer *m_server;
+    QTcpServer m_server;
     QByteArray m_reply;
-    int m_delayMs = 0;
+    QByteArray m_pending;
 };

@@ -24,6 +24,10 @@ void addEveryLine(Listbox *list, const QString &lines)
 void SentenceWindow::InitStdCategoriesPopUp()
 {
     initFromLines(StdCategoriesPopupMenu, app().pStdVMCategories);
+    // Selecting row 0 of an empty pop-up raises no change; the page still has
+    // to learn that the open database cannot fill its lists.
+    if (StdCategoriesPopupMenu->ListCount() == 0 && app().pSentenceDB && app().pSentenceDB->isConnected())
+        StdCategoriesPopupMenu_Change();
 }
 
 void SentenceWindow::StdCategoriesPopupMenu_Change()

@@ -149,9 +149,7 @@ TEST_F(AppTest, CtrlQQuitsFromEveryWindowAndWritesThePreferences)
         failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
         failSafe.start(8000);
         EXPECT_EQ(QApplication::exec(), 0) << front->metaObject()->className();
-        QFile prefsFile(m_home.prefsFile());
-        ASSERT_TRUE(prefsFile.open(QIODevice::ReadOnly)) << front->metaObject()->className();
-        EXPECT_TRUE(prefsFile.readAll().contains("\nLastClass=6\n"));
+        EXPECT_TRUE(readBytes(m_home.prefsFile()).contains("\nLastClass=6\n")) << front->metaObject()->className();
         delete front;
     }
 }

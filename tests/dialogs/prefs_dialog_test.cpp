@@ -42,11 +42,7 @@ protected:
         implicitInstance<PrefsDialog>()->show();
         return existingInstance<PrefsDialog>();
     }
-    QString prefsFile() const
-    {
-        QFile file(m_home.prefsFile());
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString prefsFile() const { return QString::fromUtf8(readBytes(m_home.prefsFile())); }
 
     TempConfigHome m_home;
     QTemporaryDir m_programDir;

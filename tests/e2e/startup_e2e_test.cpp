@@ -83,9 +83,7 @@ TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
     m_x.key(QStringLiteral("ctrl+q"));
     ASSERT_TRUE(m_process.waitForFinished(10000));
     EXPECT_EQ(m_process.exitCode(), 0);
-    QFile prefs(prefsFile());
-    ASSERT_TRUE(prefs.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(prefs.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(readBytes(prefsFile())).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 10);
     EXPECT_EQ(lines.value(1), QStringLiteral("Connection=ConnectGeneric"));
 }

@@ -28,11 +28,6 @@ QString readAndWrite(QString text)
     return out;
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 TEST(PreferencesLines, EachLineReadsAsTheFileSays)
@@ -71,7 +66,7 @@ TEST(PreferencesFile, FirstLaunchRoundTripAndForeignBytes)
     readPreferencesFile(home.path(), &existed);
     EXPECT_TRUE(existed) << "the first start leaves an empty file behind";
     ASSERT_TRUE(writePreferencesFile(home.path(), PreferencesClass(), kVersion));
-    EXPECT_EQ(QString::fromUtf8(fileBytes(home.prefsFile())), kDefaults);
+    EXPECT_EQ(QString::fromUtf8(readBytes(home.prefsFile())), kDefaults);
 
     // Line breaks inside values and a Latin-1 line come back as the user's texts.
     PreferencesClass p;
@@ -87,7 +82,7 @@ TEST(PreferencesFile, FirstLaunchRoundTripAndForeignBytes)
     EXPECT_TRUE(back.GetUseDu());
     EXPECT_EQ(back.GetListFontName(), QStringLiteral("Schrift Größe"));
     ASSERT_TRUE(writePreferencesFile(home.path(), back, kVersion));
-    EXPECT_TRUE(fileBytes(home.prefsFile()).contains("\nListFontName=Schrift Größe\n"));
+    EXPECT_TRUE(readBytes(home.prefsFile()).contains("\nListFontName=Schrift Größe\n"));
     EXPECT_EQ(QDir(home.path()).entryList(QDir::Files), QStringList{QStringLiteral("de.kelmarin.vm9.prf")});
 
     // Garbage gives the defaults and is left as it was.
@@ -96,6 +91,6 @@ TEST(PreferencesFile, FirstLaunchRoundTripAndForeignBytes)
     file.write(garbage);
     file.close();
     EXPECT_EQ(readPreferencesFile(home.path(), &existed).GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
-    EXPECT_EQ(fileBytes(home.prefsFile()), garbage);
+    EXPECT_EQ(readBytes(home.prefsFile()), garbage);
     EXPECT_FALSE(writePreferencesFile(home.path() + QStringLiteral("/none"), p, kVersion));
 }

@@ -33,8 +33,7 @@ TEST(StoreTexts, VariantsThatLookLikeNumbersSurviveImportAndSave)
     ASSERT_TRUE(SentenceImporter::buildDatabase(dir.filePath(QStringLiteral("s.txt")), dir.filePath(QStringLiteral("s.txt")),
                                                 out, counts, messages));
     Database db;
-    db.setDatabaseFile(out);
-    ASSERT_TRUE(db.Connect());
+    ASSERT_TRUE(connectTo(db, out));
     const QString S = QStringLiteral("S"), K = QStringLiteral("K"), one = QStringLiteral("1");
     for (int i = 0; i < int(std::size(variants)); ++i) {
         const QString sub = QStringLiteral("U%1").arg(i);
@@ -70,10 +69,7 @@ TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
         if (utf8(c.held) == QStringLiteral("read-only"))
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
         Database db, other;
-        for (Database *connection : {&db, &other}) {
-            connection->setDatabaseFile(path);
-            ASSERT_TRUE(connection->Connect());
-        }
+        ASSERT_TRUE(connectTo(db, path) && connectTo(other, path));
         if (utf8(c.held) == QStringLiteral("locked"))
             other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
         const WriteResult result = putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8(c.section), 5, false,

@@ -13,6 +13,18 @@
 
 #include <memory>
 
+namespace {
+// Cancels a dialog.
+void cancelDialog(QWidget *dialog)
+{
+    if (auto *d = qobject_cast<QDialog *>(dialog))
+        d->reject();
+    else
+        dialog->close();
+}
+
+} // namespace
+
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs, std::function<bool(QWidget *)> accepts)
 {
     auto *timer = new QTimer(qApp);
@@ -61,14 +73,6 @@ void chooseFileInDialog(QWidget *dialog, const QString &path)
     if (auto *edit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
         edit->setText(path);
     static_cast<QDialog *>(fileDialog)->accept();
-}
-
-void cancelDialog(QWidget *dialog)
-{
-    if (auto *d = qobject_cast<QDialog *>(dialog))
-        d->reject();
-    else
-        dialog->close();
 }
 
 QString dialogText(QWidget *dialog)

@@ -24,8 +24,6 @@ void whenModalOf(std::function<void(D *)> action, int timeoutMs = 10000)
 bool clickButton(QWidget *widget, const QString &captionOrName);
 // Accepts an open dialog by typing path into its file-name field.
 void chooseFileInDialog(QWidget *dialog, const QString &path);
-// Cancels a dialog.
-void cancelDialog(QWidget *dialog);
 // The text shown by a message dialog or message box (header and text joined).
 QString dialogText(QWidget *dialog);
 

@@ -1,8 +1,9 @@
 #pragma once
 // The target application of the end-to-end runs (TargetWindowProgram.cpp):
 // a small editor on the X display whose text is kept in a file.
+#include "support/TestSupport.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QString>
 
@@ -30,11 +31,7 @@ public:
     }
     // Its window id, "" when it did not start.
     QString window() const { return m_window; }
-    QString text() const
-    {
-        QFile file(m_output);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString text() const { return QString::fromUtf8(readBytes(m_output)); }
 
 private:
     QProcess m_process;

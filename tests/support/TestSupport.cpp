@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "framework/Database.h"
-#include "store/SentenceImporter.h"
 
 #include <QDir>
 
@@ -70,17 +68,30 @@ QStringList texts(const std::vector<const char *> &literals)
     return list;
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+void writeBytes(const QString &path, const QByteArray &bytes, bool executable)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+    if (executable)
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool connectTo(Database &db, const QString &path)
+{
+    db.setDatabaseFile(path);
+    return db.Connect();
 }
 
 QString firstValue(const QString &path, const QString &sql)
 {
     Database db;
-    db.setDatabaseFile(path);
-    const auto rs = db.Connect() ? db.SQLSelect(sql) : nullptr;
+    const auto rs = connectTo(db, path) ? db.SQLSelect(sql) : nullptr;
     return rs ? rs->Field(QStringLiteral("v")) : QString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Real parts for the tests: temporary folders, a preferences folder of their
 // own, and sentence databases built from rows.
+#include "framework/Database.h"
 #include "store/SentenceImporter.h"
 
 #include <QString>
@@ -46,8 +47,12 @@ void createSentenceDb(const QString &path, const std::vector<SentenceRow> &rows,
 // Column "v" of the first row of sql on the database file at path; "" when
 // the file does not open or the query fails.
 QString firstValue(const QString &path, const QString &sql);
-// Writes bytes as the whole content of a file.
-void writeBytes(const QString &path, const QByteArray &bytes);
+// Writes bytes as the whole content of a file; with executable, a script that runs.
+void writeBytes(const QString &path, const QByteArray &bytes, bool executable = false);
+// The whole content of a file, empty when it does not open.
+QByteArray readBytes(const QString &path);
+// Points db at the file at path and connects.
+bool connectTo(Database &db, const QString &path);
 // A text from a UTF-8 literal, and a list of them, for tables of cases.
 inline QString utf8(const char *text)
 {

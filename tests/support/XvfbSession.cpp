@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -14,34 +12,14 @@ XvfbSession::XvfbSession()
     for (const char *tool : {"Xvfb", "openbox", "xdotool"})
         if (QStandardPaths::findExecutable(QString::fromUtf8(tool)).isEmpty())
             return;
-    for (int attempt = 0; attempt < 20 && !m_running; ++attempt) {
-        const int number = 200 + int(QRandomGenerator::global()->bounded(600));
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        m_display = QStringLiteral(":%1").arg(number);
-        m_xvfb.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
-                                              QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                                              QStringLiteral("tcp")});
-        if (!m_xvfb.waitForStarted(5000))
-            continue;
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 5000 && m_xvfb.state() == QProcess::Running) {
-            int code = -1;
-            xdotool({QStringLiteral("getdisplaygeometry")}, &code);
-            if (code == 0) {
-                m_running = true;
-                break;
-            }
-            QThread::msleep(50);
-        }
-        if (!m_running) {
-            m_xvfb.kill();
-            m_xvfb.waitForFinished();
-        }
-    }
-    if (!m_running)
+    // Xvfb picks a free display itself and names it once it takes connections.
+    m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                          QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                                          QStringLiteral("tcp")});
+    if (!m_xvfb.waitForReadyRead(10000))
         return;
+    m_display = QStringLiteral(":") + QString::fromLatin1(m_xvfb.readLine().trimmed());
+    m_running = true;
     m_windowManager.setProcessEnvironment(environment());
     m_windowManager.start(QStringLiteral("openbox"), {});
     m_windowManager.waitForStarted(5000);

@@ -9,7 +9,6 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -22,22 +21,15 @@ public:
     RecordingScripts()
     {
         QDir(m_dir.path()).mkpath(QStringLiteral("scripts"));
-        for (int number : {168, 170, 171, 172, 173, 174, 175, 176}) {
-            QFile script(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)));
-            if (script.open(QIODevice::WriteOnly))
-                script.write("#!/bin/sh\n{ basename \"$0\" | tr -d '\\n'; printf '|%s' \"$@\"; printf '<'; cat; echo; }"
-                             " >> \"$(dirname \"$0\")/../log\"\n");
-            script.close();
-            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-        }
+        for (int number : {168, 170, 171, 172, 173, 174, 175, 176})
+            writeBytes(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)),
+                       "#!/bin/sh\n{ basename \"$0\" | tr -d '\\n'; printf '|%s' \"$@\"; printf '<'; cat; echo; }"
+                       " >> \"$(dirname \"$0\")/../log\"\n",
+                       true);
         setProgramFolder(m_dir.path());
     }
     ~RecordingScripts() { setProgramFolder(QString()); }
-    QString calls() const
-    {
-        QFile log(m_dir.filePath(QStringLiteral("log")));
-        return log.open(QIODevice::ReadOnly) ? QString::fromUtf8(log.readAll()) : QString();
-    }
+    QString calls() const { return QString::fromUtf8(readBytes(m_dir.filePath(QStringLiteral("log")))); }
 
 private:
     QTemporaryDir m_dir;
@@ -63,13 +55,11 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
     app.pPrefs->SetTargetProcessCreator(QStringLiteral("C#+A"));
     app.pPrefs->SetConnectionType(QStringLiteral("ConectCustom"));
     QTemporaryDir apps;
-    QFile entry(apps.filePath(QStringLiteral("editor.desktop")));
-    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
-    entry.write("[Desktop Entry]\nName=Editor\nExec=mousepad %F\n");
-    entry.close();
+    const QString entry = apps.filePath(QStringLiteral("editor.desktop"));
+    writeBytes(entry, "[Desktop Entry]\nName=Editor\nExec=mousepad %F\n");
     // The first chooser is cancelled: the stored creator's route runs with the
     // empty name. The second one's choice, with the creator its name gives, is locked.
-    ModalScript answers({QString(), entry.fileName()});
+    ModalScript answers({QString(), entry});
     app.TransferSentence(QStringLiteral("Satz"));
     EXPECT_EQ(answers.seen.value(0), QStringLiteral("Bitte Zielanwendung öffnen\nBitte wählen Sie nun das Programm aus, "
                                                     "mit welchem Sie Ihr Zeugnisformular erstellen wollen bzw. "
@@ -82,8 +72,6 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
     delete window;
 
     // A script that does not end is ended, and has not succeeded.
-    QFile hanging(ScriptRunner::scriptPath(172));
-    ASSERT_TRUE(hanging.open(QIODevice::WriteOnly) && hanging.write("#!/bin/sh\necho halb; exec sleep 60\n") > 0);
-    hanging.close();
+    writeBytes(ScriptRunner::scriptPath(172), "#!/bin/sh\necho halb; exec sleep 60\n");
     EXPECT_FALSE(ScriptRunner::run(172, {}, {}, 300).succeeded);
 }

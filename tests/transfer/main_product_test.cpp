@@ -39,10 +39,7 @@ TEST(MainProductRequests, WithoutAnAnswerNotSentAndWithOneTheReplyText)
     App app;
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("log"));
-    const auto events = [&] {
-        QFile file(log);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    };
+    const auto events = [&] { return QString::fromUtf8(readBytes(log)); };
     {
         // Signatures that are no bus names are written so that they are.
         Peer silentPeer(QStringLiteral("ab 1"), QStringLiteral("!hang"), log);
@@ -92,11 +89,8 @@ TEST(MainProductRequests, WithoutAnAnswerNotSentAndWithOneTheReplyText)
 
     // The main product lies in the program's folder.
     setProgramFolder(dir.path());
-    QFile item(dir.filePath(QStringLiteral("Velmora 9")));
-    ASSERT_TRUE(item.open(QIODevice::WriteOnly) && item.write("#!/bin/sh\ntouch \"$0.gestartet\"\n") > 0);
-    item.close();
-    item.setPermissions(item.permissions() | QFileDevice::ExeOwner);
+    writeBytes(dir.filePath(QStringLiteral("Velmora 9")), "#!/bin/sh\ntouch \"$0.gestartet\"\n", true);
     EXPECT_EQ(app.LaunchVM(), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(item.fileName() + QStringLiteral(".gestartet")); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(dir.filePath(QStringLiteral("Velmora 9.gestartet"))); }, 10000));
     setProgramFolder(QString());
 }

@@ -1,10 +1,9 @@
 #include "framework/Folders.h"
+#include "support/TestSupport.h"
 #include "transfer/ScriptOperations.h"
 #include "transfer/TargetRules.h"
 #include "transfer/TransferRoute.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -70,10 +69,7 @@ TEST(TargetRules, ChooserItemsNameTheApplicationAsItsWindowsAreFound)
         {"leer.desktop", "garbage\x01", "leer"},
         {"abiword", "#!/bin/sh\n", "abiword"}};
     for (const auto &c : cases) {
-        QFile file(dir.filePath(QString::fromUtf8(c[0])));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c[1]);
-        file.close();
-        EXPECT_EQ(targetNameOfApplicationItem(file.fileName()), QString::fromUtf8(c[2])) << c[0];
+        writeBytes(dir.filePath(QString::fromUtf8(c[0])), c[1]);
+        EXPECT_EQ(targetNameOfApplicationItem(dir.filePath(QString::fromUtf8(c[0]))), QString::fromUtf8(c[2])) << c[0];
     }
 }

@@ -49,10 +49,8 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
     };
     const QString sentence = QString::fromUtf8("Sie arbeitet, Klaus' Heft ist „ordentlich“: Ä Ö Ü ß – $HOME.\n");
     // Another program's image or formatted text stays on the clipboard of the direct routes.
-    QFile former(files.filePath(QStringLiteral("former")));
-    ASSERT_TRUE(former.open(QIODevice::WriteOnly));
-    former.write(QByteArray("\x89PNG\r\n\x1a\n<p>Früher</p>", 22) + QByteArray(3000, '\x01'));
-    former.close();
+    const QString former = files.filePath(QStringLiteral("former"));
+    writeBytes(former, QByteArray("\x89PNG\r\n\x1a\n<p>Früher</p>", 22) + QByteArray(3000, '\x01'));
 
     const struct
     {
@@ -84,7 +82,7 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
         const QString format = QString::fromUtf8(run.formerFormat ? run.formerFormat : "text/plain");
         if (run.formerFormat)
             QProcess::execute(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                                        QStringLiteral("-t"), format, former.fileName()});
+                                                        QStringLiteral("-t"), format, former});
         else
             QGuiApplication::clipboard()->setText(QStringLiteral("Früher"));
         ASSERT_TRUE(QTest::qWaitFor([&] { return !clipboardData(format).isEmpty(); }, kXWaitMs));

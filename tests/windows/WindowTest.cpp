@@ -12,11 +12,8 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPointer>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -64,33 +61,16 @@ protected:
     // Sets a field as typing does; the texts of the messages it brought up.
     QString type(ExtendedEditField *field, const QString &text)
     {
-        QStringList seen;
-        QTimer answer;
-        QPointer<QWidget> answered;
-        QObject::connect(&answer, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal && modal != answered) {
-                answered = modal;
-                seen << dialogText(modal);
-                clickButton(modal, QStringLiteral("OK"));
-            }
-        });
-        answer.start(20);
+        ModalScript answers;
         field->setText(text);
         QTest::qWait(50);
-        return seen.join(u'|');
+        return answers.seen.join(u'|');
     }
-    // Opens the editor of row, types text over it and finishes with Return.
+    // Types text over row's cell and finishes with Return.
     void editRow(int row, const QString &text)
     {
-        w->SentenceListBox->setFocus();
-        w->SentenceListBox->setListIndex(row);
-        w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(row), 0);
-        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
-        QTest::keyClick(editor, Qt::Key_Return);
+        typeIntoCell(w, row, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QApplication::processEvents();
     }
 
@@ -167,8 +147,7 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
 
     // Someone else changes the section: an edit that changed nothing, or leaving the mode, writes nothing back.
     Database other;
-    other.setDatabaseFile(fixture.dbPath());
-    ASSERT_TRUE(other.Connect());
+    ASSERT_TRUE(connectTo(other, fixture.dbPath()));
     other.SQLExecute(QStringLiteral("UPDATE Saetze SET Sentences = 'anders' WHERE Note = 1"));
     w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);

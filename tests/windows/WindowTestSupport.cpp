@@ -2,11 +2,14 @@
 
 #include "app/App.h"
 #include "framework/Controls.h"
-#include "framework/Database.h"
 #include "framework/ImplicitInstance.h"
 #include "windows/sentence/SentenceWindow.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 WindowFixture::WindowFixture()
     : m_dbPath(m_dir.filePath(QStringLiteral("Formulierungshilfen.rbd")))
@@ -41,18 +44,21 @@ SentenceWindow *WindowFixture::open(const std::vector<SentenceRow> &rows, int la
 
 QString WindowFixture::stored(const QString &subCategory, int section, bool du) const
 {
-    Database db;
-    db.setDatabaseFile(m_dbPath);
-    const QString column = du ? QStringLiteral("DuSentences") : QStringLiteral("Sentences");
-    const auto rs = db.Connect() ? db.SQLSelect(QStringLiteral("SELECT %1 FROM Saetze WHERE Subkategorie = '%2' AND "
-                                                               "Note = %3")
-                                                    .arg(column, subCategory)
-                                                    .arg(section))
-                                 : nullptr;
-    if (!rs)
-        return QStringLiteral("<no database>");
-    rs->MoveFirst();
-    return rs->IsEOF() ? QStringLiteral("<no row>") : rs->Field(column).replace(u'\r', u'\n');
+    return firstValue(m_dbPath, QStringLiteral("SELECT %1 AS v FROM Saetze WHERE Subkategorie = '%2' AND Note = %3")
+                                    .arg(du ? QStringLiteral("DuSentences") : QStringLiteral("Sentences"), subCategory)
+                                    .arg(section))
+        .replace(u'\r', u'\n');
+}
+
+void typeIntoCell(SentenceWindow *window, int row, const QString &text)
+{
+    window->SentenceListBox->setFocus();
+    window->SentenceListBox->setListIndex(row);
+    window->SentenceListBox->editItem(window->SentenceListBox->topLevelItem(row), 0);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
 }
 
 QStringList rowsOf(const Listbox *list)

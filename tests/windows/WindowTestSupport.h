@@ -36,3 +36,5 @@ private:
 };
 
 QStringList rowsOf(const Listbox *list);
+// Opens the editor of the sentence list's row and types text over it, leaving the cell open.
+void typeIntoCell(SentenceWindow *window, int row, const QString &text);

@@ -16,7 +16,6 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTest>
@@ -89,17 +88,10 @@ protected:
         xdo(at(rowCentre(list, row)) + QStringLiteral("click ") + extra + QStringLiteral("1"));
     }
 
-    // Opens the first row's cell for editing and types text over it, leaving the cell open.
     void typeIntoOpenCell(const QString &text)
     {
         w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
-        w->SentenceListBox->setFocus();
-        w->SentenceListBox->setListIndex(0);
-        w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
-        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-        ASSERT_NE(editor, nullptr);
-        editor->selectAll();
-        QTest::keyClicks(editor, text);
+        typeIntoCell(w, 0, text);
     }
 
     WindowFixture fixture;
@@ -219,8 +211,7 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.blocker);
         Database other;
-        other.setDatabaseFile(fixture.dbPath());
-        ASSERT_TRUE(other.Connect());
+        ASSERT_TRUE(connectTo(other, fixture.dbPath()));
         other.SQLExecute(QString::fromUtf8(c.blocker));
         QString shown;
         whenModal([&shown](QWidget *dialog) {
@@ -274,8 +265,7 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
 TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot)
 {
     Database other;
-    other.setDatabaseFile(fixture.dbPath());
-    ASSERT_TRUE(other.Connect());
+    ASSERT_TRUE(connectTo(other, fixture.dbPath()));
     other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
     whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("OK")); });
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));

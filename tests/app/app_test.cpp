@@ -185,12 +185,11 @@ TEST_F(AppTest, WithoutStandardPhrasesTheStandardPageSaysSo)
     createSentenceDb(path, {sentenceRow("Normalform", "A", "B")});
     {
         Database db;
-        db.setDatabaseFile(path);
-        ASSERT_TRUE(db.Connect());
+        ASSERT_TRUE(connectTo(db, path));
         db.SQLExecute(QStringLiteral("DELETE FROM Standardsaetze"));
         db.Commit();
     }
-    QFile(m_home.prefsFile()).open(QIODevice::WriteOnly); // no first launch
+    writeBytes(m_home.prefsFile(), {}); // no first launch
     App application;
     ModalScript script;
     EXPECT_EQ(runOpen(application), 0);

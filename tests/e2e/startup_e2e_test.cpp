@@ -2,7 +2,6 @@
 #include "support/TestSupport.h"
 #include "support/XvfbSession.h"
 
-#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,34 +18,23 @@ protected:
         if (!m_x.isRunning())
             GTEST_SKIP() << "no Xvfb, openbox or xdotool";
         // A program folder of its own: the executable copied beside a database or none.
-        const QString bin = qEnvironmentVariable("VM_BIN_DIR");
-        ASSERT_TRUE(QFile::copy(bin + QStringLiteral("/vm-companion"), program()));
-    }
-    void TearDown() override
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
+        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/vm-companion"), program()));
     }
 
     QString program() const { return m_programDir.filePath(QStringLiteral("vm-companion")); }
 
+    // Started with the preferences folder of the test (the environment is taken at the start).
     void start()
     {
-        QProcessEnvironment env = m_x.environment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        m_process.setProcessEnvironment(env);
+        m_process.setProcessEnvironment(m_x.environment());
         m_process.start(program(), {});
         ASSERT_TRUE(m_process.waitForStarted(5000));
     }
 
-    QString prefsFile() const { return QDir(m_config.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")); }
-
     XvfbSession m_x;
     QTemporaryDir m_programDir;
-    QTemporaryDir m_config;
-    QProcess m_process;
+    TempConfigHome m_config;
+    QProcess m_process; // ended with the test when it still runs
 };
 } // namespace
 
@@ -74,8 +62,7 @@ TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
     m_x.key(QStringLiteral("Return"));
     // The target chooser, when it comes, is cancelled.
     QThread::msleep(1000);
-    int code = 0;
-    const QString front = m_x.xdotool({QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")}, &code);
+    const QString front = m_x.xdotool({QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")});
     if (front != QStringLiteral("Velmora - Satzbausteine"))
         m_x.key(QStringLiteral("Escape"));
     ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine")).isEmpty());
@@ -83,7 +70,7 @@ TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
     m_x.key(QStringLiteral("ctrl+q"));
     ASSERT_TRUE(m_process.waitForFinished(10000));
     EXPECT_EQ(m_process.exitCode(), 0);
-    const QStringList lines = QString::fromUtf8(readBytes(prefsFile())).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = QString::fromUtf8(readBytes(m_config.prefsFile())).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 10);
     EXPECT_EQ(lines.value(1), QStringLiteral("Connection=ConnectGeneric"));
 }

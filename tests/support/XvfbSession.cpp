@@ -28,14 +28,10 @@ XvfbSession::XvfbSession()
 
 XvfbSession::~XvfbSession()
 {
+    // Asked to end first, so that Xvfb removes its lock file; QProcess kills what remains.
     for (QProcess *p : {&m_windowManager, &m_xvfb}) {
-        if (p->state() != QProcess::NotRunning) {
-            p->terminate();
-            if (!p->waitForFinished(3000)) {
-                p->kill();
-                p->waitForFinished();
-            }
-        }
+        p->terminate();
+        p->waitForFinished(3000);
     }
 }
 

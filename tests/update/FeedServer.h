@@ -2,7 +2,8 @@
 // A web server on 127.0.0.1 inside the test process, served by the event loop
 // the program's request waits in: it answers every request with one canned
 // reply (or never, when the reply is empty) and keeps the request heads.
-#include <QFile>
+#include "support/TestSupport.h"
+
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -37,8 +38,7 @@ public:
     }
     static QByteArray feedFile(const QString &name)
     {
-        QFile file(QStringLiteral(VM_FEED_DIR "/") + name);
-        return response(file.open(QIODevice::ReadOnly) ? file.readAll() : "missing test feed", "200 OK");
+        return response(readBytes(QStringLiteral(VM_FEED_DIR "/") + name));
     }
     QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()); }
 

@@ -16,8 +16,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-QString key(const char *version) { return versionKey(*UpdateFeed::versionFromText(text(version))); }
+QString key(const char *version) { return versionKey(*UpdateFeed::versionFromText(utf8(version))); }
 } // namespace
 
 TEST(UpdateFeed, TagsBodyAndVersionOrder)
@@ -27,18 +26,18 @@ TEST(UpdateFeed, TagsBodyAndVersionOrder)
         {"</a>1<a>", "a", ""},            {"<A>1</A>", "a", ""},
     };
     for (const auto &c : tags)
-        EXPECT_EQ(UpdateFeed::taggedText(text(c.page), text(c.tag)), text(c.expected)) << c.page;
-    EXPECT_EQ(UpdateFeed::pageBody(text("<x>1</x><body>B<body>C</body>")), text("B"));
+        EXPECT_EQ(UpdateFeed::taggedText(utf8(c.page), utf8(c.tag)), utf8(c.expected)) << c.page;
+    EXPECT_EQ(UpdateFeed::pageBody(utf8("<x>1</x><body>B<body>C</body>")), utf8("B"));
 
     const struct { const char *version, *key; } keys[] = {
         {"9.1.2", "090102"}, {"10", "100000"}, {"9.x.3b", "090003"}, {" 9 . 1 . 4 ", "090104"}, {"9.100.0", "0910000"}};
     for (const auto &c : keys)
-        EXPECT_EQ(key(c.version), text(c.key)) << c.version;
+        EXPECT_EQ(key(c.version), utf8(c.key)) << c.version;
     EXPECT_GT(compareVersionKeys(key("9.0.10"), key("9.0.9")), 0);
     EXPECT_EQ(compareVersionKeys(key("9.1"), key("9.1.0")), 0);
     EXPECT_LT(compareVersionKeys(key("100.0.0"), key("99.0.0")), 0) << "keys compare as text";
     for (const char *address : {"file:///etc/passwd", "javascript:alert(1)", "www.kelmarin.de/dl", "http://"})
-        EXPECT_FALSE(UpdateFeed::isWebAddress(text(address))) << address;
+        EXPECT_FALSE(UpdateFeed::isWebAddress(utf8(address))) << address;
 }
 
 TEST(UpdateRequest, OneGetReadsTheFeedAndNothingElseGivesAnything)
@@ -48,8 +47,8 @@ TEST(UpdateRequest, OneGetReadsTheFeedAndNothingElseGivesAnything)
     QString url;
     INetSupport::getLatestVersion(server.baseUrl() + UpdateFeed::feedPath(), latest, updateFrom, url);
     ASSERT_TRUE(latest && updateFrom);
-    EXPECT_EQ(latest->pShortVersion + u' ' + updateFrom->pShortVersion, text("9.1.0 9.0.0"));
-    EXPECT_EQ(url, text("http://127.0.0.1/downloads/velmora-9.1.0.tar.gz"));
+    EXPECT_EQ(latest->pShortVersion + u' ' + updateFrom->pShortVersion, utf8("9.1.0 9.0.0"));
+    EXPECT_EQ(url, utf8("http://127.0.0.1/downloads/velmora-9.1.0.tar.gz"));
     ASSERT_EQ(server.requests.size(), 1);
     EXPECT_TRUE(server.requests[0].startsWith("GET /products/velmo/versioninfo_mac.php HTTP/1.1\r\n"));
 
@@ -68,20 +67,20 @@ TEST(UpdateCommand, ShowsWhatTheServersFeedSays)
 {
     TempConfigHome home;
     App application;
-    const QString available = text("Es steht eine aktualisierte Version zur Verfügung!\n");
+    const QString available = utf8("Es steht eine aktualisierte Version zur Verfügung!\n");
     const struct { const char *feed, *running; QString shown; bool download; } cases[] = {
-        {"download.html", "9.0.3", available + text("Klicken Sie auf \"Download\""), true},
-        {"download.html", "8.5.0", available + text("Bestellen Sie Ihr Update über www.kelmarin.de"), false},
+        {"download.html", "9.0.3", available + utf8("Klicken Sie auf \"Download\""), true},
+        {"download.html", "8.5.0", available + utf8("Bestellen Sie Ihr Update über www.kelmarin.de"), false},
         {"no_url.html", "9.0.3", available, false},
-        {"equal.html", "9.0.3", text("Keine Aktualisierungen verfügbar.\n"), false},
-        {"two_parts.html", "9.1.0", text("Keine Aktualisierungen verfügbar.\n"), false},
+        {"equal.html", "9.0.3", utf8("Keine Aktualisierungen verfügbar.\n"), false},
+        {"two_parts.html", "9.1.0", utf8("Keine Aktualisierungen verfügbar.\n"), false},
         {"outside_body.html", "9.0.3", available, false},
-        {"broken_no_latest.html", "9.0.3", text("Keine Versionsinformationen!\nDie Angaben"), false},
-        {"broken_garbage.bin", "9.0.3", text("Keine Versionsinformationen!\nDie Angaben"), false},
+        {"broken_no_latest.html", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false},
+        {"broken_garbage.bin", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false},
     };
     for (const auto &c : cases) {
-        application.pVersionInfo = UpdateFeed::versionFromText(text(c.running));
-        FeedServer server(FeedServer::feedFile(text(c.feed)));
+        application.pVersionInfo = UpdateFeed::versionFromText(utf8(c.running));
+        FeedServer server(FeedServer::feedFile(utf8(c.feed)));
         UpdateFeed::setServerBaseUrl(server.baseUrl());
         QString shown;
         bool download = false;

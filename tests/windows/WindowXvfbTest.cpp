@@ -180,8 +180,7 @@ TEST_F(WindowXvfbTest, CtrlClickCollectsSentencesAndTheHelpTextSaysSo)
 
 TEST_F(WindowXvfbTest, AnEmptySectionShowsOnlyItsEmptyRowsAndTakesTheEditItself)
 {
-    ASSERT_EQ(rowsOf(w->SubCatSectionListBox), (QStringList{QStringLiteral("1"), QStringLiteral("2"),
-                                                            QStringLiteral("3")}));
+    ASSERT_EQ(rowsOf(w->SubCatSectionListBox), texts({"1", "2", "3"}));
     const QStringList empty(5, QString());
     for (int row : {2, 0, 2}) {
         click(w->SubCatSectionListBox, row);
@@ -261,8 +260,8 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
     }
 }
 
-// Quitting and closing the window (last, as they end the program's run).
-TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot)
+// Quitting and closing the window (last, as it ends the program's run).
+TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSavesIt)
 {
     Database other;
     ASSERT_TRUE(connectTo(other, fixture.dbPath()));
@@ -272,13 +271,6 @@ TEST_F(WindowXvfbTest, QuittingSavesTheCellStillBeingEditedAndStaysWhileItCannot
     xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
     EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
     other.SQLExecute(QStringLiteral("ROLLBACK"));
-    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
-}
-
-TEST_F(WindowXvfbTest, ClosingTheWindowSavesTheCellStillBeingEdited)
-{
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
     xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));

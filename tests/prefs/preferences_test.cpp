@@ -87,9 +87,7 @@ TEST(PreferencesFile, FirstLaunchRoundTripAndForeignBytes)
 
     // Garbage gives the defaults and is left as it was.
     const QByteArray garbage("=====\n\x01\x02=\xff\xfe\n\0\0", 15);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(garbage);
-    file.close();
+    writeBytes(home.prefsFile(), garbage);
     EXPECT_EQ(readPreferencesFile(home.path(), &existed).GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
     EXPECT_EQ(readBytes(home.prefsFile()), garbage);
     EXPECT_FALSE(writePreferencesFile(home.path() + QStringLiteral("/none"), p, kVersion));

@@ -13,34 +13,19 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-// Scripts that log each call as one line: number, "|" and each argument, "<" and standard input.
-class RecordingScripts
-{
-public:
-    RecordingScripts()
-    {
-        QDir(m_dir.path()).mkpath(QStringLiteral("scripts"));
-        for (int number : {168, 170, 171, 172, 173, 174, 175, 176})
-            writeBytes(m_dir.filePath(QStringLiteral("scripts/%1").arg(number)),
-                       "#!/bin/sh\n{ basename \"$0\" | tr -d '\\n'; printf '|%s' \"$@\"; printf '<'; cat; echo; }"
-                       " >> \"$(dirname \"$0\")/../log\"\n",
-                       true);
-        setProgramFolder(m_dir.path());
-    }
-    ~RecordingScripts() { setProgramFolder(QString()); }
-    QString calls() const { return QString::fromUtf8(readBytes(m_dir.filePath(QStringLiteral("log")))); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-} // namespace
-
 TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
 {
     TempConfigHome home;
-    RecordingScripts scripts;
+    // Scripts that log each call as one line: number, "|" and each argument, "<" and standard input.
+    QTemporaryDir programDir;
+    QDir(programDir.path()).mkpath(QStringLiteral("scripts"));
+    for (int number : {168, 170, 171, 172, 173, 174, 175, 176})
+        writeBytes(programDir.filePath(QStringLiteral("scripts/%1").arg(number)),
+                   "#!/bin/sh\n{ basename \"$0\" | tr -d '\\n'; printf '|%s' \"$@\"; printf '<'; cat; echo; }"
+                   " >> \"$(dirname \"$0\")/../log\"\n",
+                   true);
+    setProgramFolder(programDir.path());
+    const auto calls = [&] { return QString::fromUtf8(readBytes(programDir.filePath(QStringLiteral("log")))); };
     App app;
     SentenceWindow *window = implicitInstance<SentenceWindow>();
     window->LockBevelButton->click();
@@ -48,7 +33,7 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
     app.pAppIsStartingUp = true;
     window->LockBevelButton->click();
     app.Deactivate();
-    EXPECT_EQ(scripts.calls(), QString());
+    EXPECT_EQ(calls(), QString());
     app.pAppIsStartingUp = false;
     app.Deactivate();
 
@@ -66,7 +51,7 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
                                                     "erstellt haben."));
     EXPECT_FALSE(app.pPrefs->GetLinkLocked());
     app.TransferSentence(QStringLiteral("Satz"));
-    EXPECT_EQ(scripts.calls(), QStringLiteral("170|<\n171|<\n168|<Satz\n173|mousepad<\n175|mousepad<\n"));
+    EXPECT_EQ(calls(), QStringLiteral("170|<\n171|<\n168|<Satz\n173|mousepad<\n175|mousepad<\n"));
     EXPECT_TRUE(window->LockBevelButton->isChecked());
     EXPECT_EQ(window->TargetProcNameField->text(), QStringLiteral("mousepad"));
     delete window;
@@ -74,4 +59,5 @@ TEST(TargetChoice, TheLockStopsTheCaptureAndATransferWithoutTargetAsksForOne)
     // A script that does not end is ended, and has not succeeded.
     writeBytes(ScriptRunner::scriptPath(172), "#!/bin/sh\necho halb; exec sleep 60\n");
     EXPECT_FALSE(ScriptRunner::run(172, {}, {}, 300).succeeded);
+    setProgramFolder(QString());
 }

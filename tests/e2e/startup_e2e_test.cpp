@@ -17,7 +17,7 @@ protected:
     {
         if (!m_x.isRunning())
             GTEST_SKIP() << "no Xvfb, openbox or xdotool";
-        // A program folder of its own: the executable copied beside a database or none.
+        // A program folder of its own: the executable copied beside a database.
         ASSERT_TRUE(QFile::copy(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/vm-companion"), program()));
     }
 
@@ -37,19 +37,6 @@ protected:
     QProcess m_process; // ended with the test when it still runs
 };
 } // namespace
-
-TEST_F(StartupE2ETest, WithoutDatabaseTheCancelledChooserEndsTheProgramWithZero)
-{
-    start();
-    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Datenbank auswählen...")).isEmpty());
-    m_x.key(QStringLiteral("Escape"));
-    ASSERT_FALSE(m_x.waitForWindow(QStringLiteral("Velmora")).isEmpty()) << "the message dialog";
-    EXPECT_TRUE(m_x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"), 300).isEmpty());
-    m_x.key(QStringLiteral("Return"));
-    ASSERT_TRUE(m_process.waitForFinished(10000));
-    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(m_process.exitCode(), 0);
-}
 
 TEST_F(StartupE2ETest, FirstLaunchShowsTheWindowAndAsksForTheTarget)
 {

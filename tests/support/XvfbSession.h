@@ -10,8 +10,6 @@ class XvfbSession
 public:
     XvfbSession();
     ~XvfbSession();
-    XvfbSession(const XvfbSession &) = delete;
-    XvfbSession &operator=(const XvfbSession &) = delete;
 
     // Whether Xvfb, openbox and xdotool are there and the display started.
     bool isRunning() const { return m_running; }

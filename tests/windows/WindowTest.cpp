@@ -78,7 +78,7 @@ protected:
     SentenceWindow *w = nullptr;
 };
 
-TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShown)
+TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShownFormedForThePupil)
 {
     ASSERT_NE(open(2), nullptr);
     EXPECT_EQ(rowsOf(w->SuperCatListBox), texts({"Arbeitsverhalten"}));
@@ -86,6 +86,16 @@ TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShown)
     EXPECT_EQ(rowsOf(w->SubCatSectionListBox), texts({"1", "2", "3"}));
     EXPECT_EQ(rowsOf(w->SentenceListBox), plus5Empty(texts({"#Er/Sie# zeigt großes Interesse.", "_ fragt nach."})));
     EXPECT_EQ(w->pCurrClass, 2);
+    // A selected sentence is formed for the pupil, and formed again on every change.
+    w->SentenceListBox->setListIndex(0);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Er zeigt großes Interesse."));
+    w->SexPopupMenu->setListIndex(1);
+    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Sie zeigt großes Interesse."));
+    w->SentenceListBox->setListIndex(1);
+    w->PrenameEditField->setText(QString());
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("_ fragt nach."));
+    w->PrenameEditField->setText(QStringLiteral("Lea"));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Lea fragt nach."));
     w->MainCatListBox->setListIndex(1);
     EXPECT_EQ(rowsOf(w->SubCatListBox), QStringList{QStringLiteral("Heftführung")});
     EXPECT_EQ(rowsOf(w->SentenceListBox), plus5Empty({QStringLiteral("_s Hefte sind sauber.")}));
@@ -100,20 +110,6 @@ TEST_F(WindowTest, TheCascadeRunsDownToTheSentencesOfTheClassShown)
     EXPECT_EQ(rowsOf(w->SentenceListBox), plus5Empty({QStringLiteral("#Er/Sie# hilft immer.")}));
     EXPECT_EQ(w->pCurrClass, 5);
     EXPECT_EQ(w->pCurrCatSection, QStringLiteral("4"));
-}
-
-TEST_F(WindowTest, ASelectedSentenceIsFormedForThePupilAndFormedAgainOnEveryChange)
-{
-    ASSERT_NE(open(), nullptr);
-    w->SentenceListBox->setListIndex(0);
-    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Er zeigt großes Interesse."));
-    w->SexPopupMenu->setListIndex(1);
-    EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Sie zeigt großes Interesse."));
-    w->SentenceListBox->setListIndex(1);
-    w->PrenameEditField->setText(QString());
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("_ fragt nach."));
-    w->PrenameEditField->setText(QStringLiteral("Lea"));
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Lea fragt nach."));
 }
 
 TEST_F(WindowTest, WithTheDuFormAnEmptySectionSaysWhyAndTheNoticeIsNeverSaved)
@@ -153,7 +149,7 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("anders"));
 }
 
-TEST_F(WindowTest, TheNumberPagesFormTheAddressedVariantsOrSayWhyNot)
+TEST_F(WindowTest, TheNumberAndStandardPagesFormTheirTextOrSayWhyNot)
 {
     const struct
     {
@@ -186,6 +182,19 @@ TEST_F(WindowTest, TheNumberPagesFormTheAddressedVariantsOrSayWhyNot)
     w->TabPanel1->setCurrentIndex(2);
     w->NumListEditField->setText(QStringLiteral("9-1, 7-1"));
     EXPECT_EQ(w->GetTransferSentence(), QStringLiteral(" Tim ist manchmal interessiert. Er zeigt großes Interesse."));
+
+    // The standard page composes a phrase and its optional appendix.
+    w->TabPanel1->setCurrentIndex(4);
+    EXPECT_EQ(rowsOf(w->StandardSentencesListBox), texts({"_ arbeitet fleißig", "#Er/Sie# ist eifrig"}));
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig."));
+    w->SexPopupMenu->setListIndex(1);
+    w->StandardAppendicesListBox->setListIndex(0);
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig, wenn sie will"));
+    w->StandardSentencesListBox->setListIndex(1);
+    EXPECT_EQ(rowsOf(w->StandardAppendicesListBox), QStringList());
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Sie ist eifrig."));
+    w->StdCategoriesPopupMenu->setListIndex(1);
+    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim hält Ordnung."));
 }
 
 TEST_F(WindowTest, TheOrientingPageTakesLevelsInEachRowsRangeAndComposesInRowOrder)
@@ -217,21 +226,5 @@ TEST_F(WindowTest, TheOrientingPageTakesLevelsInEachRowsRangeAndComposesInRowOrd
     w->TabPanel1->setCurrentIndex(3);
     EXPECT_EQ(list->ListCount(), 2);
     EXPECT_EQ(list->Cell(0, 2), QStringLiteral("-"));
-}
-
-TEST_F(WindowTest, TheStandardPageComposesPhraseAndOptionalAppendix)
-{
-    ASSERT_NE(open(), nullptr);
-    w->TabPanel1->setCurrentIndex(4);
-    EXPECT_EQ(rowsOf(w->StandardSentencesListBox), texts({"_ arbeitet fleißig", "#Er/Sie# ist eifrig"}));
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig."));
-    w->SexPopupMenu->setListIndex(1);
-    w->StandardAppendicesListBox->setListIndex(0);
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim arbeitet fleißig, wenn sie will"));
-    w->StandardSentencesListBox->setListIndex(1);
-    EXPECT_EQ(rowsOf(w->StandardAppendicesListBox), QStringList());
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Sie ist eifrig."));
-    w->StdCategoriesPopupMenu->setListIndex(1);
-    EXPECT_EQ(w->GetTransferSentence(), QStringLiteral("Tim hält Ordnung."));
 }
 } // namespace

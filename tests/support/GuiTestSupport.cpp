@@ -1,6 +1,5 @@
 #include "GuiTestSupport.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -23,6 +22,17 @@ void cancelDialog(QWidget *dialog)
         dialog->close();
 }
 
+// The text a message box shows, or a dialog's labels' texts joined.
+QString dialogText(QWidget *dialog)
+{
+    if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        return box->text();
+    QStringList parts;
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        if (!label->text().isEmpty())
+            parts << label->text();
+    return parts.join(u'\n');
+}
 } // namespace
 
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs, std::function<bool(QWidget *)> accepts)
@@ -48,20 +58,6 @@ void whenModal(std::function<void(QWidget *)> action, int timeoutMs, std::functi
     timer->start(20);
 }
 
-bool clickButton(QWidget *widget, const QString &captionOrName)
-{
-    const auto buttons = widget->findChildren<QAbstractButton *>();
-    for (QAbstractButton *b : buttons) {
-        QString text = b->text();
-        text.remove(u'&');
-        if (text == captionOrName || b->objectName() == captionOrName) {
-            b->click();
-            return true;
-        }
-    }
-    return false;
-}
-
 void chooseFileInDialog(QWidget *dialog, const QString &path)
 {
     auto *fileDialog = qobject_cast<QFileDialog *>(dialog);
@@ -73,17 +69,6 @@ void chooseFileInDialog(QWidget *dialog, const QString &path)
     if (auto *edit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
         edit->setText(path);
     static_cast<QDialog *>(fileDialog)->accept();
-}
-
-QString dialogText(QWidget *dialog)
-{
-    if (auto *box = qobject_cast<QMessageBox *>(dialog))
-        return box->text();
-    QStringList parts;
-    for (QLabel *label : dialog->findChildren<QLabel *>())
-        if (!label->text().isEmpty())
-            parts << label->text();
-    return parts.join(u'\n');
 }
 
 ModalScript::ModalScript(std::deque<QString> paths, std::function<void()> afterEach)

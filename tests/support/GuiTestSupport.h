@@ -20,12 +20,8 @@ void whenModalOf(std::function<void(D *)> action, int timeoutMs = 10000)
     whenModal([action = std::move(action)](QWidget *w) { action(static_cast<D *>(w)); }, timeoutMs,
               [](QWidget *w) { return qobject_cast<D *>(w) != nullptr; });
 }
-// Clicks the push button whose text is caption (or object name) in widget.
-bool clickButton(QWidget *widget, const QString &captionOrName);
 // Accepts an open dialog by typing path into its file-name field.
 void chooseFileInDialog(QWidget *dialog, const QString &path);
-// The text shown by a message dialog or message box (header and text joined).
-QString dialogText(QWidget *dialog);
 
 // Answers every modal dialog while it lives, as a user working through a
 // sequence: an open dialog takes the next path of the queue ("" or an empty

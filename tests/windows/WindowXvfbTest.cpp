@@ -208,15 +208,12 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
         Database other;
         ASSERT_TRUE(connectTo(other, fixture.dbPath()));
         other.SQLExecute(QString::fromUtf8(c.blocker));
-        QString shown;
-        whenModal([&shown](QWidget *dialog) {
-            shown = dialogText(dialog);
-            clickButton(dialog, QStringLiteral("OK"));
-        });
+        ModalScript answers;
         w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
         w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(1), 0);
         xdo(QStringLiteral("xdotool type --delay 40 Neu; xdotool key Return"));
-        EXPECT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, kXWaitMs));
+        EXPECT_TRUE(QTest::qWaitFor([&answers] { return !answers.seen.isEmpty(); }, kXWaitMs));
+        const QString shown = answers.seen.join(u'|');
         const QString section = QStringLiteral("Klasse 7, Arbeitsverhalten / Lernbereitschaft / Interesse, Stufe 1");
         EXPECT_TRUE(shown.contains(section)) << shown.toStdString();
         EXPECT_TRUE(shown.contains(c.why)) << shown.toStdString();
@@ -262,7 +259,7 @@ TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSaves
     Database other;
     ASSERT_TRUE(connectTo(other, fixture.dbPath()));
     other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
-    whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("OK")); });
+    ModalScript answers;
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
     xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
     EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());

@@ -14,14 +14,6 @@
 
 using namespace SentenceImporter;
 
-namespace {
-QString tableSql(const QString &path)
-{
-    return firstValue(path, QStringLiteral("select group_concat(sql, ';') as v from (select sql from sqlite_master "
-                                           "order by name)"));
-}
-} // namespace
-
 TEST(ImporterGrouping, RowsFromLines)
 {
     // Fields: super, section, number, any, main, sub, Sie, Du, from, to. A row
@@ -116,7 +108,9 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
         EXPECT_TRUE(printed.contains(c.printed)) << printed.toStdString();
         EXPECT_FALSE(QFile::exists(temporaryPathFor(out)));
         if (c.exitCode == 0)
-            EXPECT_EQ(tableSql(out), schema);
+            EXPECT_EQ(firstValue(out, QStringLiteral("select group_concat(sql, ';') as v from (select sql from "
+                                                     "sqlite_master order by name)")),
+                      schema);
         else
             EXPECT_EQ(readBytes(out), before) << "the old database is left as it was";
     }

@@ -31,8 +31,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-XvfbSession *g_x = nullptr;
-
 // Whether label shows its whole text in its box, measured with its own font.
 bool showsWhole(const QLabel *label)
 {
@@ -181,11 +179,4 @@ TEST_F(AppTest, WithoutStandardPhrasesTheStandardPageSaysSo)
     ModalScript script;
     EXPECT_EQ(runOpen(application), 0);
     EXPECT_EQ(script.seen, QStringList{QStringLiteral("Runtime ERROR: FillStdSentenceListBox")});
-}
-
-int main(int argc, char **argv)
-{
-    XvfbSession session;
-    g_x = &session;
-    return runGuiTestsOn(session, argc, argv);
 }

@@ -1,11 +1,8 @@
 #include "XvfbSession.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 XvfbSession::XvfbSession()
 {
@@ -79,17 +76,4 @@ bool XvfbSession::activate(const QString &window) const
     int code = -1;
     xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window}, &code);
     return code == 0;
-}
-
-int runGuiTestsOn(const XvfbSession &session, int argc, char **argv)
-{
-    if (session.isRunning()) {
-        qputenv("DISPLAY", session.display().toLocal8Bit());
-        qunsetenv("WAYLAND_DISPLAY");
-    }
-    qputenv("QT_QPA_PLATFORM", session.isRunning() ? "xcb" : "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -33,6 +33,5 @@ private:
     bool m_running = false;
 };
 
-// The main of an end-to-end test program: points the application at session's
-// display (the offscreen platform when it did not start), then runs the tests.
-int runGuiTestsOn(const XvfbSession &session, int argc, char **argv);
+// The display of a test program whose main is XvfbTestMain.cpp.
+extern XvfbSession *g_x;

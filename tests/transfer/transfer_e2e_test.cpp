@@ -19,9 +19,6 @@
 #include <memory>
 
 namespace {
-// The display of the whole run, started in main before the application object.
-XvfbSession *g_x = nullptr;
-
 // The clipboard's content in format, "" when it offers none.
 QByteArray clipboardData(const QString &format)
 {
@@ -113,12 +110,4 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
     }
     delete program;
     setProgramFolder(QString());
-}
-
-int main(int argc, char **argv)
-{
-    // The display must be there before the application object connects to it.
-    XvfbSession session;
-    g_x = &session;
-    return runGuiTestsOn(session, argc, argv);
 }

@@ -23,8 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-XvfbSession *g_x = nullptr; // started in main, before the application object
-
 // Class 7 has two sections of "Interesse"; the second was cleared and saved.
 std::vector<SentenceRow> rows()
 {
@@ -269,10 +267,3 @@ TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSaves
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
 }
 } // namespace
-
-int main(int argc, char **argv)
-{
-    XvfbSession session;
-    g_x = &session;
-    return runGuiTestsOn(session, argc, argv);
-}

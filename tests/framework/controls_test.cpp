@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Listbox, SelectingFromCodeOrByClickAlwaysRaisesChange)
+TEST(ListControls, SelectingFromCodeOrByClickAlwaysRaisesChange)
 {
     Listbox list;
     list.AddRow(QStringLiteral("a"));
@@ -27,18 +27,15 @@ TEST(Listbox, SelectingFromCodeOrByClickAlwaysRaisesChange)
     EXPECT_EQ(list.ListIndex(), 1);
     list.DeleteAllRows();
     EXPECT_EQ(spy.count(), 4) << "clearing the list is no selection";
-}
 
-TEST(PopupMenu, SelectingFromCodeAlwaysRaisesChange)
-{
     PopupMenu popup;
     popup.AddRow(QStringLiteral("1"));
     popup.AddRow(QStringLiteral("2"));
-    QSignalSpy spy(&popup, &PopupMenu::change);
+    QSignalSpy popupSpy(&popup, &PopupMenu::change);
     popup.setListIndex(1);
     popup.setListIndex(1);
     popup.setCurrentIndex(0); // as a user's choice does
-    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(popupSpy.count(), 3);
 }
 
 TEST(EdgeLocks, ControlsFollowTheEdgesTheyAreLockedTo)

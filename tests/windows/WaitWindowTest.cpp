@@ -26,7 +26,6 @@ constexpr int kCriteria = 2000;
 std::vector<SentenceRow> manyCriteria()
 {
     std::vector<SentenceRow> rows;
-    rows.reserve(kCriteria);
     for (int i = 0; i < kCriteria; ++i) {
         const QByteArray sub = "Kriterium " + QByteArray::number(i + 1);
         rows.push_back(sentenceRow("Arbeitsverhalten", "Fleiß", sub.constData(), 1, 1, 10, i + 1));

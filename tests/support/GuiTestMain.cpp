@@ -1,9 +1,26 @@
+// The main of the widget tests. With VM_TEST_ON_XVFB it first starts an X display of the program's own
+// for the application object to connect to (the offscreen platform when it did not start).
+#include "XvfbSession.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+#ifdef VM_TEST_ON_XVFB
+XvfbSession *g_x = nullptr;
+#endif
+
 int main(int argc, char **argv)
 {
+#ifdef VM_TEST_ON_XVFB
+    XvfbSession session;
+    g_x = &session;
+    if (session.isRunning()) {
+        qputenv("DISPLAY", session.display().toLocal8Bit());
+        qunsetenv("WAYLAND_DISPLAY");
+    }
+    qputenv("QT_QPA_PLATFORM", session.isRunning() ? "xcb" : "offscreen");
+#endif
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

@@ -33,5 +33,5 @@ private:
     bool m_running = false;
 };
 
-// The display of a test program whose main is XvfbTestMain.cpp.
+// The display of a test program built with VM_TEST_ON_XVFB (GuiTestMain.cpp).
 extern XvfbSession *g_x;

@@ -34,7 +34,6 @@ TEST(UpdateFeed, TagsBodyAndVersionOrder)
     for (const auto &c : keys)
         EXPECT_EQ(key(c.version), utf8(c.key)) << c.version;
     EXPECT_GT(compareVersionKeys(key("9.0.10"), key("9.0.9")), 0);
-    EXPECT_EQ(compareVersionKeys(key("9.1"), key("9.1.0")), 0);
     EXPECT_LT(compareVersionKeys(key("100.0.0"), key("99.0.0")), 0) << "keys compare as text";
     for (const char *address : {"file:///etc/passwd", "javascript:alert(1)", "www.kelmarin.de/dl", "http://"})
         EXPECT_FALSE(UpdateFeed::isWebAddress(utf8(address))) << address;

@@ -64,6 +64,7 @@ TEST_F(StoreQueriesTest, CategoryLevelsCountOnlySectionsBelowTwoAndFollowTheClas
         {subCategoriesStatement(utf8("2"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt"},
         {subCategoriesStatement(utf8("3"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt\nTempo"},
         {subCategoriesStatement(utf8("5"), utf8("N"), utf8("Arbeit")), "Subkategorie", "Sorgfalt"},
+        {subCategoriesStatement(utf8("5"), utf8("N"), utf8("Deutsch")), "Subkategorie", ""},
         {sectionsStatement(utf8("5"), utf8("N"), utf8("Deutsch"), utf8("Lesen")), "Note", "2\n3"},
         {stdCategoriesStatement(), "Kategorie", "B\nV"},
         {stdSentencesStatement(utf8("V")), "Sentence", "versetzt\nnicht versetzt"},

@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -257,8 +258,13 @@ void PrefsDialog::SaveButton_Action()
         duChanged = true;
     }
     if (pDBChanged || duChanged) {
-        // The new file is opened and checked before it replaces the working one.
-        if (a.SwitchSentenceDB(pDBChanged ? pSentencesDBName : prefs.GetSentencesDBName())) {
+        // The new file is opened and checked before it replaces the working one;
+        // its messages run an event loop in which this dialog may be closed and deleted.
+        const QPointer<PrefsDialog> self(this);
+        const bool switched = a.SwitchSentenceDB(pDBChanged ? pSentencesDBName : prefs.GetSentencesDBName());
+        if (!self)
+            return;
+        if (switched) {
             hide();
             if (window->getContent(prefs.GetLastClass()))
                 window->updateSentence2Number();

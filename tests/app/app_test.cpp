@@ -70,15 +70,39 @@ protected:
 TEST_F(AppTest, EveryMessageShowsItsWholeText)
 {
     App application;
+    // Every message of the program as it shows it, and a text longer than any of them: the dialog grows.
     const QString chooseTarget = QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr "
                                                 "Zeugnisformular erstellen wollen bzw. erstellt haben.");
-    // Both kinds of message with the longest header and a text longer than any of the program's: the
-    // dialog grows, so every shorter message of the same layout shows whole too.
     const QString longest = QString(12, u' ').replace(u' ', chooseTarget + u' ');
     const struct { bool sheet; const char *header; QString text; } messages[] = {
         {false, "Bitte Zielanwendung öffnen", chooseTarget},
-        {false, "Formulierungshilfen nicht gefunden!", longest},
+        {false, "Formulierungshilfen nicht gefunden!",
+         QStringLiteral("Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!")},
+        {false, "Keine Versionsinformationen!",
+         QStringLiteral("Die Angaben zur neuesten Version konnten nicht vom Server gelesen werden. Bitte prüfen Sie "
+                        "Ihre Internetverbindung und versuchen Sie es später noch einmal.")},
+        {false, "Drucker nicht gefunden!",
+         QStringLiteral("Der Drucker wurde nicht gefunden oder es ist keiner eingestellt!")},
+        {false, "Velmora nicht gefunden",
+         QStringLiteral("Bitte starten Sie zuerst den Velmora und danach den VM Companion")},
+        {false, "Text nicht eingefügt",
+         QStringLiteral("Von „LibreOffice Writer“ ist kein Fenster geöffnet, in das der Text eingefügt werden kann. "
+                        "Der Text liegt in der Zwischenablage; Sie können ihn von Hand einfügen.")},
+        {false, "Formulierungen nicht gespeichert!",
+         QStringLiteral("Die Formulierungen für Klasse 10, Normalform / Arbeitsverhalten / Selbstständigkeit, Stufe 5 "
+                        "(Du-Form) konnten nicht gespeichert werden. Die Datenbank wird gerade von einem anderen "
+                        "Programm verwendet. Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden.")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
+        {true, "Nummer ungültig!",
+         QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "
+                        "normale Formulierung wird verwendet.")},
+        {true, "Nummer ungültig!",
+         QStringLiteral("Eine Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "
+                        "„Du“-Formulierung wird verwendet.")},
+        {true, "ACHTUNG!",
+         QStringLiteral("Sie haben die Verwendung der Formulierungen in \"Du\"-Form gewählt. Bitte beachten Sie, dass "
+                        "diese nur bei den Formulierungen der Kategorie \"Normalform\" zur Verfügung stehen!")},
+        {false, "Formulierungshilfen nicht gefunden!", longest},
         {true, "Formulierungshilfen nicht gefunden!", longest},
     };
     for (const auto &m : messages) {

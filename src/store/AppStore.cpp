@@ -9,15 +9,6 @@
 #include <QFileInfo>
 
 namespace {
-// A file without any write permission counts as in use, also for a user
-// (such as root) whom the system would let write it all the same.
-bool isWritableFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isWritable()
-           && (info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
-}
-
 // Connects db to path when the file holds the sentence table. A file that
 // another program holds locked cannot be looked into and is taken as it is.
 bool openAsSentenceDatabase(SentenceDatabase &db, const QString &path)
@@ -52,7 +43,7 @@ bool App::OpenSentenceDBwithName(const QString &name)
         if (path.isEmpty())
             return false;
     }
-    if (db->InUse() || !isWritableFile(path)) {
+    if (db->InUse() || db->IsReadOnly()) {
         Beep();
         MsgBox(QStringLiteral("Satzdatenbank wird schon verwendet!"));
     } else {

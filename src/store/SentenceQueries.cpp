@@ -31,12 +31,6 @@ QVariantList keyValues(const QString &mainCategory, const QString &subCategory, 
     return {mainCategory, subCategory, section, classLevel, classLevel};
 }
 
-// The lines of a text; an empty text has none.
-QStringList lines(const QString &text)
-{
-    return text.isEmpty() ? QStringList() : text.split(EndOfLine());
-}
-
 // The column of the first row as stored text with every CR made a line end;
 // number gets that row's Nr when asked for. False when there is no row.
 bool firstRowText(Database &db, const SqlStatement &statement, const QString &column, QString &text,
@@ -165,7 +159,7 @@ QString sentenceList(Database &db, const SqlStatement &statement, const QString 
     if (!withNumbers)
         return text;
     QString list;
-    const QStringList variants = lines(text);
+    const QStringList variants = Fields(text, EndOfLine());
     for (int i = 0; i < variants.size(); ++i) {
         list += Format(number, QStringLiteral("###")) + QStringLiteral("-") + Format(i + 1, QStringLiteral("###"))
                 + QStringLiteral("  ") + variants.at(i) + EndOfLine();
@@ -176,7 +170,7 @@ QString sentenceList(Database &db, const SqlStatement &statement, const QString 
 
 QString randomLine(const QString &list)
 {
-    const QStringList variants = lines(list);
+    const QStringList variants = Fields(list, EndOfLine());
     if (variants.isEmpty())
         return {};
     return variants.at(int(QRandomGenerator::global()->bounded(qsizetype(variants.size()))));
@@ -279,7 +273,7 @@ QString expandNumberList(const std::function<Database &()> &database, const QStr
                          const QString &classLevel, bool useDu)
 {
     QString result;
-    const QStringList items = numList.isEmpty() ? QStringList() : numList.split(u',');
+    const QStringList items = Fields(numList, QStringLiteral(","));
     for (const QString &field : items) {
         const QString item = field.trimmed();
         if (CountFields(item, QStringLiteral("-")) == 2) {

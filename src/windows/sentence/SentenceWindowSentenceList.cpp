@@ -155,8 +155,7 @@ void SentenceWindow::InitSentenceList(const QString &text)
 {
     ++m_sentenceListRedraws;
     SentenceListBox->DeleteAllRows();
-    const QStringList lines = text.isEmpty() ? QStringList() : text.split(EndOfLine());
-    for (const QString &line : lines) {
+    for (const QString &line : Fields(text, EndOfLine())) {
         SentenceListBox->AddRow(line);
         yieldToEventLoop();
     }

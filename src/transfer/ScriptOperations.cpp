@@ -3,6 +3,8 @@
 #include "framework/EventLoop.h"
 #include "framework/ScriptRunner.h"
 
+#include <algorithm>
+
 namespace {
 // Choosing an application waits for the user's click.
 constexpr int kChooseAppTimeoutMs = 120000;
@@ -14,27 +16,30 @@ QString paramText(const ScriptParam &param)
     return std::get<QString>(param);
 }
 
-ScriptResult runScript(int number, const ScriptParams &params, int timeoutMs = ScriptRunner::kDefaultTimeoutMs)
+// The first argumentCount parameters become the script's arguments; the one
+// after them, if any, goes to its standard input.
+ScriptResult runScript(int number, const ScriptParams &params, qsizetype argumentCount,
+                       int timeoutMs = ScriptRunner::kDefaultTimeoutMs)
 {
     QStringList arguments;
-    for (qsizetype i = 0; i < params.size(); ++i) {
+    for (qsizetype i = 0; i < argumentCount; ++i) {
         arguments << paramText(params.at(i));
         yieldToEventLoop();
     }
-    return ScriptRunner::run(number, arguments, {}, timeoutMs);
+    const QByteArray input =
+        argumentCount < params.size() ? paramText(params.at(argumentCount)).toUtf8() : QByteArray();
+    return ScriptRunner::run(number, arguments, input, timeoutMs);
 }
 
-// The last parameter goes to standard input, the others are arguments.
+ScriptResult runScript(int number, const ScriptParams &params, int timeoutMs = ScriptRunner::kDefaultTimeoutMs)
+{
+    return runScript(number, params, params.size(), timeoutMs);
+}
+
+// The last parameter, the sentence, goes to standard input, the others are arguments.
 bool runWithLastOnInput(int number, const ScriptParams &params)
 {
-    if (params.isEmpty())
-        return runScript(number, params).succeeded;
-    QStringList arguments;
-    for (qsizetype i = 0; i + 1 < params.size(); ++i) {
-        arguments << paramText(params.at(i));
-        yieldToEventLoop();
-    }
-    return ScriptRunner::run(number, arguments, paramText(params.back()).toUtf8()).succeeded;
+    return runScript(number, params, std::max<qsizetype>(params.size() - 1, 0)).succeeded;
 }
 } // namespace
 

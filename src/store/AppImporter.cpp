@@ -3,6 +3,7 @@
 #include "framework/Folders.h"
 #include "framework/MessageBox.h"
 #include "framework/OpenDialog.h"
+#include "store/DatabaseFiles.h"
 #include "store/SentenceImporter.h"
 
 #include <QCoreApplication>
@@ -40,6 +41,12 @@ bool App::ImportSentencesFromTabDelimFile()
         = chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Formulierungshilfen aus:"));
     if (sentencesPath.isEmpty())
         return false;
+    // The database file must be one the import may replace, and no text file it reads.
+    const QString path = programFolderItem(kDatabaseName);
+    if (const QString refusal = DatabaseFiles::refusalToReplace(path, {sentencesPath}); !refusal.isEmpty()) {
+        MsgBox(refusal);
+        return false;
+    }
     // The file is read before anything changes, so that an unreadable one
     // leaves the open database as it was.
     QStringList lines;
@@ -92,6 +99,10 @@ bool App::ImportSentencesFromTabDelimFile()
     const QString stdPhrasesPath
         = chooseTabFile(QStringLiteral("Bitte wählen Sie das Textdokument mit den Standardformulierungen aus:"));
     if (!stdPhrasesPath.isEmpty()) {
+        if (const QString refusal = DatabaseFiles::refusalToReplace(path, {stdPhrasesPath}); !refusal.isEmpty()) {
+            MsgBox(refusal);
+            return abandon(QString());
+        }
         if (readLines(stdPhrasesPath, lines, errorText)) {
             pSentenceDB->SQLExecute(QStringLiteral("BEGIN"));
             importStdPhrases(
@@ -117,7 +128,6 @@ bool App::ImportSentencesFromTabDelimFile()
     MsgBox(stdPhrasesSummary(counts));
 
     const QString tempPath = pSentenceDB->DatabaseFile();
-    const QString path = programFolderItem(kDatabaseName);
     pSentenceDB->Close();
     working.reset();
     if (QFileInfo(path).isDir() || !installDatabaseFile(tempPath, path)) {
@@ -131,13 +141,15 @@ bool App::ImportSentencesFromTabDelimFile()
 
 bool App::CreateDB(const QString &name)
 {
-    // The new file is made under a temporary name beside the named one and
-    // replaces it only when the import is complete.
+    // The new file is made under a temporary name of its own beside the file
+    // it is to replace (the one a link leads to) and replaces it only when the
+    // import is complete.
     const QString path = programFolderItem(name);
-    const QString tempPath = temporaryPathFor(path);
     auto db = std::make_unique<SentenceDatabase>();
     QStringList tableErrors;
-    if (QFileInfo(path).isDir() || !createDatabaseFile(*db, tempPath, tableErrors)) {
+    const QString tempPath
+        = QFileInfo(path).isDir() ? QString() : DatabaseFiles::createTemporaryBeside(DatabaseFiles::writtenFile(path));
+    if (tempPath.isEmpty() || !createDatabaseFile(*db, tempPath, tableErrors)) {
         removeDatabaseFile(tempPath);
         return false;
     }

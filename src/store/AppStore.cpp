@@ -4,28 +4,18 @@
 #include "framework/MessageBox.h"
 #include "framework/OpenDialog.h"
 #include "store/CategoryQueries.h"
+#include "store/DatabaseFiles.h"
 #include "store/SentenceImporter.h"
 
 #include <QFileInfo>
 
+using DatabaseFiles::openAsSentenceDatabase;
+
 namespace {
-// Connects db to path when the file holds the sentence table. A file that
-// another program holds locked cannot be looked into and is taken as it is.
-bool openAsSentenceDatabase(SentenceDatabase &db, const QString &path)
+// What the program says of a file that it cannot use as its sentence database.
+QString noSentenceDatabaseText(const QString &name)
 {
-    if (path.isEmpty())
-        return false;
-    db.setDatabaseFile(path);
-    if (!db.Connect())
-        return false;
-    if (db.InUse())
-        return true;
-    const auto rs = db.SQLSelect(
-        QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'table' AND name = 'Saetze'"));
-    if (rs && rs->Field(QStringLiteral("n")) == QStringLiteral("1"))
-        return true;
-    db.Close();
-    return false;
+    return QStringLiteral("Die Datei „%1“ ist keine Satzdatenbank oder kann nicht geöffnet werden.").arg(name);
 }
 } // namespace
 
@@ -38,6 +28,12 @@ bool App::OpenSentenceDBwithName(const QString &name)
     // A file that is missing, or there but no sentence database (corrupt, a
     // folder, no name at all), is asked for until one opens or the user cancels.
     while (!openAsSentenceDatabase(*db, path)) {
+        // A chosen file that will not do is named before the chooser opens again.
+        if (chosenByUser)
+            ShowOKDialog(QStringLiteral("Keine Satzdatenbank!"),
+                         noSentenceDatabaseText(QFileInfo(path).fileName())
+                             + QStringLiteral(" Bitte wählen Sie eine andere Datei aus."),
+                         QString());
         path = ChooseDB();
         chosenByUser = true;
         if (path.isEmpty())
@@ -60,21 +56,20 @@ bool App::SwitchSentenceDB(const QString &name)
 {
     const QString path = programFolderItem(name);
     const QString shownName = name.trimmed().isEmpty() ? QStringLiteral("(ohne Namen)") : name;
-    const QString refused = QStringLiteral("Die Datei „%1“ ist keine Satzdatenbank oder kann nicht geöffnet werden. "
-                                           "Die bisherige Datenbank bleibt geöffnet.")
-                                .arg(shownName);
+    const QString kept = QStringLiteral(" Die bisherige Datenbank bleibt geöffnet.");
     // A file there is checked first; a missing one is asked for by the opening.
     if (!name.trimmed().isEmpty() && QFileInfo::exists(path)) {
         SentenceDatabase probe;
         if (!openAsSentenceDatabase(probe, path)) {
-            MsgBox(refused);
+            MsgBox(noSentenceDatabaseText(shownName) + kept);
             return false;
         }
     }
     pSentenceDB->Commit();
     const QString storedBefore = pPrefs ? pPrefs->GetSentencesDBName() : QString();
+    // Failing here, the named file was missing and the user cancelled the chooser.
     if (!OpenSentenceDBwithName(name)) {
-        MsgBox(refused);
+        MsgBox(QStringLiteral("Die Datei „%1“ wurde im Programmordner nicht gefunden.").arg(shownName) + kept);
         return false;
     }
     // A file chosen in the opening's dialog has stored its own name.

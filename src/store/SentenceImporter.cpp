@@ -4,6 +4,7 @@
 #include "framework/EventLoop.h"
 #include "framework/MacRoman.h"
 #include "framework/Strings.h"
+#include "store/DatabaseFiles.h"
 #include "store/Schema.h"
 
 #include <QFile>
@@ -238,33 +239,34 @@ bool createDatabaseFile(Database &db, const QString &path, QStringList &tableErr
     return true;
 }
 
-QString temporaryPathFor(const QString &path)
-{
-    return path + QStringLiteral(".neu");
-}
-
-namespace {
-const char *const kJournalSuffixes[] = {"-journal", "-wal", "-shm"};
-}
-
 bool installDatabaseFile(const QString &tempPath, const QString &path)
 {
+    // A link stays a link: the file it leads to gets the new database.
+    const QString target = DatabaseFiles::writtenFile(path);
     // A journal left by the old file must not be played into the new one.
-    for (const char *suffix : kJournalSuffixes)
-        QFile::remove(path + QString::fromLatin1(suffix));
-    return std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(path).constData()) == 0;
+    for (const QString &journal : DatabaseFiles::journalFiles(target))
+        QFile::remove(journal);
+    return std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 void removeDatabaseFile(const QString &path)
 {
+    if (path.isEmpty())
+        return;
     QFile::remove(path);
-    for (const char *suffix : kJournalSuffixes)
-        QFile::remove(path + QString::fromLatin1(suffix));
+    for (const QString &journal : DatabaseFiles::journalFiles(path))
+        QFile::remove(journal);
 }
 
 bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
                    QStringList &messages)
 {
+    // Nothing is read or made while the output may not be replaced.
+    if (const QString refusal = DatabaseFiles::refusalToReplace(outPath, {sentencesPath, stdPhrasesPath});
+        !refusal.isEmpty()) {
+        messages << refusal;
+        return false;
+    }
     QStringList sentenceLines;
     QStringList stdLines;
     QString errorText;
@@ -272,9 +274,9 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         messages << errorText;
         return false;
     }
-    const QString tempPath = temporaryPathFor(outPath);
+    const QString tempPath = DatabaseFiles::createTemporaryBeside(DatabaseFiles::writtenFile(outPath));
     Database db;
-    if (!createDatabaseFile(db, tempPath, messages)) {
+    if (tempPath.isEmpty() || !createDatabaseFile(db, tempPath, messages)) {
         messages << QStringLiteral("Database not created");
         removeDatabaseFile(tempPath);
         return false;

@@ -104,16 +104,17 @@ QString stdPhraseErrorText(const QString &databaseError, const StdPhraseRecord &
 // connects db to it and creates both tables. False when it cannot connect.
 bool createDatabaseFile(Database &db, const QString &path, QStringList &tableErrors);
 
-// A new database is built beside the file it replaces, under this name.
-QString temporaryPathFor(const QString &path);
 // Puts the finished database at tempPath in place of path in one step (any
-// journal of the old file goes with it). False when that fails.
+// journal of the old file goes with it); a symbolic link at path stays and
+// the file it leads to is replaced. False when that fails.
 bool installDatabaseFile(const QString &tempPath, const QString &path);
 // Removes a database file with its journal files.
 void removeDatabaseFile(const QString &path);
 
 // Builds outPath from the two files without dialogs, all rows in one
-// transaction, under a temporary name that replaces outPath only at the end.
+// transaction, under a temporary name of its own beside outPath that replaces
+// outPath only at the end; an outPath that must not be replaced
+// (DatabaseFiles::refusalToReplace) is left alone with the reason.
 // Every message the program's importer would show lands in messages. False
 // when a file cannot be read, the database cannot be made, or any row or the
 // commit fails; outPath is then left as it was and the temporary file is gone.

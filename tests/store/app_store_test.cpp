@@ -33,6 +33,11 @@ protected:
     void TearDown() override { setProgramFolder(QString()); }
     QString file(const QString &name) const { return m_programDir.filePath(name); }
     QString oldSentence() { return m_app.GetSentences2CatNumber(1, QStringLiteral("1"), false); }
+    // Files of the program folder that the import made and left.
+    QStringList leftOver() const
+    {
+        return QDir(m_programDir.path()).entryList({QStringLiteral("*.neu")}, QDir::Files | QDir::Hidden);
+    }
     static int indexCount(const QString &path)
     {
         return firstValue(path, QStringLiteral("select count(*) as v from sqlite_master where type = 'index'")).toInt();
@@ -129,7 +134,7 @@ TEST_F(AppStoreTest, ImportReplacesTheDatabaseOnlyWhenEveryRowIsStored)
                                                                  "nicht ersetzt und bleibt unverändert. Fehler: no such")))
             << script.seen.join(u'|').toStdString();
     }
-    EXPECT_FALSE(QFile::exists(SentenceImporter::temporaryPathFor(file(kDbName))));
+    EXPECT_EQ(leftOver(), QStringList()) << "no temporary file is left";
     EXPECT_EQ(oldSentence(), QStringLiteral("Alter Satz"));
 
     ModalScript script({files[0], files[1]});

@@ -1,5 +1,6 @@
 // The importer's reading and grouping, and the build of a database file by
-// the build tool: exact schema, indexes, and a failure that changes nothing.
+// the build tool: exact schema, indexes, a failure that changes nothing, and
+// an output that would cost an input or is no database refused.
 #include "CollectionGenerator.h"
 #include "framework/Database.h"
 #include "store/Schema.h"
@@ -11,6 +12,9 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace SentenceImporter;
 
@@ -106,12 +110,91 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << printed.toStdString();
         EXPECT_EQ(process.exitCode(), c.exitCode) << printed.toStdString();
         EXPECT_TRUE(printed.contains(c.printed)) << printed.toStdString();
-        EXPECT_FALSE(QFile::exists(temporaryPathFor(out)));
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), QStringList());
         if (c.exitCode == 0)
             EXPECT_EQ(firstValue(out, QStringLiteral("select group_concat(sql, ';') as v from (select sql from "
                                                      "sqlite_master order by name)")),
                       schema);
         else
             EXPECT_EQ(readBytes(out), before) << "the old database is left as it was";
+    }
+}
+
+TEST(DatabaseBuildTool, LeavesEveryInputAsItWasAndReplacesOnlyASentenceDatabase)
+{
+    const QByteArray sentences = readBytes(testDataPath(QStringLiteral("store/Formulierungen.txt")));
+    const QByteArray phrases = readBytes(testDataPath(QStringLiteral("store/Standardformulierungen.txt")));
+    // What stands at the output before the build, when it is not one of the inputs.
+    enum class Made { Nothing, Database, Text, Fifo, HardLinkToInput, LinkToDatabase };
+    const char *const built = "4 Datensätze erzeugt";
+    const struct
+    {
+        const char *sentences, *out;
+        Made made;
+        int exitCode;
+        const char *printed; // after "Die Datei „out“ wird nicht durch die neue Datenbank ersetzt: " when refused
+    } cases[] = {
+        {"in.txt", "in.txt", Made::Nothing, 1, "Sie ist die Textdatei „in.txt“, aus der die Datenbank entstehen soll."},
+        {"in.txt", "./std.txt", Made::Nothing, 1, "Sie ist die Textdatei „std.txt“, aus der die Datenbank entstehen soll."},
+        {"in.txt", "x.rbd", Made::HardLinkToInput, 1, "Sie ist die Textdatei „in.txt“, aus der die Datenbank entstehen soll."},
+        {"x.rbd-journal", "x.rbd", Made::Database, 1, "Dabei würde die Textdatei „x.rbd-journal“ gelöscht."},
+        {"in.txt", "x.rbd", Made::Fifo, 1, "Sie ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder etwas Ähnliches."},
+        {"in.txt", "x.rbd", Made::Text, 1, "Sie ist keine Satzdatenbank."},
+        {"x.rbd.neu", "x.rbd", Made::Nothing, 0, built},
+        {"in.txt", "x.rbd", Made::LinkToDatabase, 0, built},
+        {"in.txt", "x.rbd", Made::Database, 0, built},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        const auto at = [&dir](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
+        const QString in = QString::fromUtf8(c.sentences), out = at(c.out);
+        switch (c.made) {
+        case Made::Nothing: break;
+        case Made::Database: createSentenceDb(out, {sentenceRow("Alt", "K", "U")}); break;
+        case Made::Text: writeBytes(out, "Notizen, keine Datenbank\n"); break;
+        case Made::Fifo: ASSERT_EQ(::mkfifo(QFile::encodeName(out).constData(), 0600), 0); break;
+        case Made::HardLinkToInput: break; // once the input is there
+        case Made::LinkToDatabase:
+            createSentenceDb(at("echt.rbd"), {sentenceRow("Alt", "K", "U")});
+            ASSERT_TRUE(QFile::link(QStringLiteral("echt.rbd"), out));
+            break;
+        }
+        // The inputs come last: making a database removes journals of its name.
+        writeBytes(at(c.sentences), sentences);
+        writeBytes(at("std.txt"), phrases);
+        if (c.made == Made::HardLinkToInput) {
+            ASSERT_EQ(::link(QFile::encodeName(at(c.sentences)).constData(), QFile::encodeName(out).constData()), 0);
+        }
+        const QByteArray before = c.made == Made::Fifo ? QByteArray() : readBytes(out);
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("sentence-db-builder")),
+                      {in, QStringLiteral("std.txt"), QString::fromUtf8(c.out)});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString printed = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+        const QString expected = (c.exitCode == 0 ? QString()
+                                                  : QStringLiteral("Die Datei „%1“ wird nicht durch die neue Datenbank "
+                                                                   "ersetzt: ").arg(QString::fromUtf8(c.out)))
+                                 + QString::fromUtf8(c.printed);
+        EXPECT_EQ(process.exitCode(), c.exitCode) << c.sentences << " -> " << c.out << ": " << printed.toStdString();
+        EXPECT_TRUE(printed.contains(expected)) << printed.toStdString();
+        EXPECT_EQ(readBytes(at(c.sentences)), sentences) << c.sentences << " -> " << c.out;
+        EXPECT_EQ(readBytes(at("std.txt")), phrases) << c.sentences << " -> " << c.out;
+        const QStringList inputsNamedNeu = in.endsWith(QStringLiteral(".neu")) ? QStringList{in} : QStringList();
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), inputsNamedNeu)
+            << "no temporary file is left";
+        struct stat st;
+        ASSERT_EQ(::lstat(QFile::encodeName(out).constData(), &st), 0);
+        if (c.made == Made::Fifo) {
+            EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the device stays untouched";
+        } else if (c.made == Made::LinkToDatabase) {
+            EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the link stays a link";
+        }
+        if (c.exitCode == 0) {
+            EXPECT_EQ(firstValue(out, QStringLiteral("select count(*) as v from Saetze")), QStringLiteral("4"))
+                << c.sentences << " -> " << c.out;
+        } else if (c.made != Made::Fifo) {
+            EXPECT_EQ(readBytes(out), before) << c.sentences << " -> " << c.out;
+        }
     }
 }

@@ -28,6 +28,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <deque>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +80,9 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
         {false, "Bitte Zielanwendung öffnen", chooseTarget},
         {false, "Formulierungshilfen nicht gefunden!",
          QStringLiteral("Die Datenbank mit den Formulierungshilfen wurde nicht gefunden!")},
+        {false, "Keine Satzdatenbank!",
+         QStringLiteral("Die Datei „Formulierungshilfen Sicherung vom 7. Dezember 2026.rbd“ ist keine Satzdatenbank "
+                        "oder kann nicht geöffnet werden. Bitte wählen Sie eine andere Datei aus.")},
         {false, "Keine Versionsinformationen!",
          QStringLiteral("Die Angaben zur neuesten Version konnten nicht vom Server gelesen werden. Bitte prüfen Sie "
                         "Ihre Internetverbindung und versuchen Sie es später noch einmal.")},
@@ -202,4 +207,25 @@ TEST_F(AppTest, WithoutStandardPhrasesTheStandardPageSaysSo)
     ModalScript script;
     EXPECT_EQ(runOpen(application), 0);
     EXPECT_EQ(script.seen, QStringList{QStringLiteral("Runtime ERROR: FillStdSentenceListBox")});
+}
+
+// A file chosen at start-up that is no sentence database is named and refused, and the chooser opens again.
+TEST_F(AppTest, AChosenFileThatIsNoDatabaseIsNamedBeforeTheChooserOpensAgain)
+{
+    const QString good = m_programDir.filePath(QStringLiteral("Gut.rbd"));
+    createSentenceDb(good, {sentenceRow("Normalform", "A", "B")});
+    writeBytes(m_programDir.filePath(QStringLiteral("Notizen.rbd")), "Notizen, keine Datenbank\n");
+    writeBytes(m_programDir.filePath(QStringLiteral("Leer.rbd")), QByteArray());
+    writeBytes(m_home.prefsFile(), "SentencesDBName=Fehlt.rbd\n"); // no first launch
+    App application;
+    ModalScript script({m_programDir.filePath(QStringLiteral("Notizen.rbd")),
+                        m_programDir.filePath(QStringLiteral("Leer.rbd")), good});
+    EXPECT_EQ(runOpen(application), 0);
+    const QString chooser = QStringLiteral("Datenbank auswählen... / Bitte Datenbank mit den Formulierungshilfen auswählen");
+    const auto refused = [](const char *name) {
+        return QStringLiteral("Keine Satzdatenbank!\nDie Datei „%1“ ist keine Satzdatenbank oder kann nicht geöffnet "
+                              "werden. Bitte wählen Sie eine andere Datei aus.").arg(QString::fromUtf8(name));
+    };
+    EXPECT_EQ(script.seen, (QStringList{chooser, refused("Notizen.rbd"), chooser, refused("Leer.rbd"), chooser}));
+    EXPECT_TRUE(readBytes(m_home.prefsFile()).contains("\nSentencesDBName=Gut.rbd\n"));
 }

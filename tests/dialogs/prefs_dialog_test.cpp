@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+
 namespace {
 class PrefsDialogTest : public ::testing::Test
 {
@@ -116,4 +118,42 @@ TEST_F(PrefsDialogTest, CancelDropsTheChangesAndAnUnknownConnectionIsKept)
     EXPECT_EQ(prefsFile(), QString());
     openDialog()->SaveButton->click();
     EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nConnection=Telepathie\n")));
+}
+
+// A file chosen outside the program's folder is looked for there by name when
+// saving; the chooser that asks for it again may be cancelled, also after a
+// file that is no database.
+TEST_F(PrefsDialogTest, AMissingFileWhoseChooserIsCancelledIsSaidToBeMissing)
+{
+    QTemporaryDir elsewhere;
+    const QString other = elsewhere.filePath(QStringLiteral("Zweite.rbd"));
+    createSentenceDb(other, {sentenceRow("Kurzform", "Sport", "Fairness")});
+    const QString broken = m_programDir.filePath(QStringLiteral("Kaputt.rbd"));
+    writeBytes(broken, "Kein Datenbankinhalt\n");
+    const QString chooser = QStringLiteral("Datenbank auswählen... / Bitte Datenbank mit den Formulierungshilfen auswählen");
+    const QString missing = QStringLiteral("Die Datei „Zweite.rbd“ wurde im Programmordner nicht gefunden. Die "
+                                           "bisherige Datenbank bleibt geöffnet.");
+    const struct
+    {
+        std::deque<QString> chosen; // in the dialog, then in the chooser of the reopening
+        QStringList seen;
+    } cases[] = {
+        {{other}, {chooser, chooser, missing}},
+        {{other, broken},
+         {chooser, chooser,
+          QStringLiteral("Keine Satzdatenbank!\nDie Datei „Kaputt.rbd“ ist keine Satzdatenbank oder kann nicht "
+                         "geöffnet werden. Bitte wählen Sie eine andere Datei aus."),
+          chooser, missing}},
+    };
+    for (const auto &c : cases) {
+        PrefsDialog *dialog = openDialog();
+        ModalScript script(c.chosen);
+        dialog->SelectDBButton->click();
+        dialog->SaveButton->click();
+        EXPECT_EQ(script.seen, c.seen);
+        EXPECT_EQ(existingInstance<PrefsDialog>(), nullptr);
+        EXPECT_EQ(m_app.pPrefs->GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
+        EXPECT_EQ(m_app.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")),
+                  QStringLiteral("Arbeitsverhalten"));
+    }
 }

@@ -18,6 +18,8 @@ namespace {
 const QString kChooser = QStringLiteral("Datenbank auswählen... / Bitte Datenbank mit den Formulierungshilfen auswählen");
 const QString kInUse = QStringLiteral("Satzdatenbank wird schon verwendet!");
 const QString kDbName = QStringLiteral("Formulierungshilfen.rbd");
+const QString kNoDatabase = QStringLiteral("Keine Satzdatenbank!\nDie Datei „Kaputt.rbd“ ist keine Satzdatenbank oder "
+                                           "kann nicht geöffnet werden. Bitte wählen Sie eine andere Datei aus.");
 
 class AppStoreTest : public ::testing::Test
 {
@@ -65,7 +67,7 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
     } cases[] = {
         {"", "", {QString()}, {kChooser}, -1},
         {"Kaputt.rbd", "", {QString()}, {kChooser}, -1},
-        {"Fehlt.rbd", "", {file(QStringLiteral("Kaputt.rbd")), path}, {kChooser, kChooser}, 2},
+        {"Fehlt.rbd", "", {file(QStringLiteral("Kaputt.rbd")), path}, {kChooser, kNoDatabase, kChooser}, 2},
         {"Ordner.rbd", "", {path}, {kChooser}, 2},
         {"Leer.rbd", "", {path}, {kChooser}, 2},
         {"Formulierungshilfen.rbd", "", {}, {}, 2},
@@ -147,4 +149,40 @@ TEST_F(AppStoreTest, ImportReplacesTheDatabaseOnlyWhenEveryRowIsStored)
     EXPECT_EQ(script.seen[3], QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert."));
     EXPECT_EQ(firstValue(file(kDbName), QStringLiteral("select count(*) as v from Saetze")), QStringLiteral("4"));
     EXPECT_EQ(indexCount(file(kDbName)), 2);
+}
+
+TEST_F(AppStoreTest, ImportRefusesADatabaseFileThatIsOneOfItsTextsOrNoDatabase)
+{
+    const QString sentences = testDataPath(QStringLiteral("store/Formulierungen.txt"));
+    const QString refused = QStringLiteral("Die Datei „%1“ wird nicht durch die neue Datenbank ersetzt: ").arg(file(kDbName));
+    const QString summary = QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n"
+                                           "4 Datensätze erzeugt");
+    const struct
+    {
+        const char *working;       // the database the program works with
+        std::deque<QString> chosen; // the text files chosen in the two dialogs
+        QString last;               // the importer's last message
+    } cases[] = {
+        {"Formulierungshilfen.rbd", {file(kDbName)},
+         refused + QStringLiteral("Sie ist die Textdatei „%1“, aus der die Datenbank entstehen soll.").arg(file(kDbName))},
+        {"Formulierungshilfen.rbd", {sentences, file(kDbName)},
+         refused + QStringLiteral("Sie ist die Textdatei „%1“, aus der die Datenbank entstehen soll.").arg(file(kDbName))},
+        {"Zweite.rbd", {sentences}, refused + QStringLiteral("Sie ist keine Satzdatenbank.")},
+    };
+    for (const auto &c : cases) {
+        const QString working = file(QString::fromUtf8(c.working));
+        createSentenceDb(working, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
+        if (working != file(kDbName))
+            writeBytes(file(kDbName), "Notizen, keine Datenbank\n");
+        ASSERT_TRUE(m_app.OpenSentenceDBwithName(QString::fromUtf8(c.working)));
+        const QByteArray before = readBytes(file(kDbName));
+        ModalScript script(c.chosen);
+        EXPECT_FALSE(m_app.ImportSentencesFromTabDelimFile());
+        EXPECT_EQ(script.seen.last(), c.last) << script.seen.join(u'|').toStdString();
+        EXPECT_EQ(script.seen.contains(summary), c.chosen.size() > 1) << "the sentences stand before the second file";
+        EXPECT_EQ(readBytes(file(kDbName)), before) << c.working;
+        EXPECT_EQ(leftOver(), QStringList()) << "no temporary file is left";
+        EXPECT_EQ(oldSentence(), QStringLiteral("Alter Satz")) << "the working database stays open";
+        m_app.pSentenceDB->Close();
+    }
 }

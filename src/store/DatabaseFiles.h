@@ -22,7 +22,8 @@ QString writtenFile(const QString &path);
 // one of the inputs (by device and inode, so that another spelling or a hard
 // link is caught), a path whose replacing would delete an input (its journal
 // names), anything there that is no regular file, and an existing file that
-// is no sentence database. Nothing at path is written or opened for writing.
+// is no sentence database. The check writes nothing and opens nothing that is
+// no regular file (a pipe would block).
 QString refusalToReplace(const QString &path, const QStringList &inputs);
 
 // A new, empty file with a name of its own in the folder of file, for the

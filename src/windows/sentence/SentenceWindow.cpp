@@ -336,7 +336,7 @@ void SentenceWindow::createControls()
 
     // 26
     QStringList classes;
-    for (int c = 1; c <= 10; ++c)
+    for (int c = kLowestClass; c <= kHighestClass; ++c)
         classes << QString::number(c);
     ClassesPopupMenu = popup(classes, 11);
     named(ClassesPopupMenu, "ClassesPopupMenu");

@@ -17,7 +17,9 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -268,10 +270,20 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
     }
 }
 
-TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
+TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRowsAndNothingOverlaps)
 {
     w->resize(1, 1);
     QTest::qWait(200);
+    // Every page's tab shows its whole title, none behind scroll arrows.
+    QTabBar *tabs = w->TabPanel1->tabBar();
+    for (int page = 0; page < tabs->count(); ++page) {
+        const QRect tab = tabs->tabRect(page);
+        EXPECT_TRUE(tabs->rect().contains(tab)) << tabs->tabText(page).toStdString();
+        EXPECT_GE(tab.width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(page)))
+            << tabs->tabText(page).toStdString();
+    }
+    for (const QToolButton *arrow : tabs->findChildren<QToolButton *>())
+        EXPECT_FALSE(arrow->isVisible()) << "scroll arrows";
     for (int page = 0; page < 5; ++page) {
         SCOPED_TRACE(page);
         w->TabPanel1->setCurrentIndex(page);

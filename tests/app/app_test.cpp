@@ -60,7 +60,8 @@ protected:
     int runOpen(App &application)
     {
         QTimer::singleShot(0, &application, &App::Open);
-        QTimer::singleShot(3000, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
+        // Bound to the application object, so that it ends with the test.
+        QTimer::singleShot(3000, &application, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
         return QApplication::exec();
     }
     TempConfigHome m_home;

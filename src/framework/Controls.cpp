@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QDrag>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -194,6 +195,20 @@ void Listbox::startDrag(Qt::DropActions supportedActions)
         return;
     }
     drag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
+void Listbox::dropEvent(QDropEvent *event)
+{
+    // Taking the moved row out hands the selection to the row that followed
+    // it; the moved row is the chosen one, at its new place.
+    QTreeWidgetItem *moved = event->source() == this ? currentItem() : nullptr;
+    if (moved && !moved->isSelected())
+        moved = nullptr;
+    QTreeWidget::dropEvent(event);
+    if (moved && indexOfTopLevelItem(moved) >= 0 && !moved->isSelected()) {
+        setCurrentItem(moved);
+        scrollToItem(moved);
+    }
 }
 
 void Listbox::setColumnAlignment(int column, Qt::Alignment alignment)

@@ -94,6 +94,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     friend class ListboxDelegate;

@@ -10,13 +10,19 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+const QList<int> &offeredListFontSizes()
+{
+    static const QList<int> sizes{8, 9, 10, 11, 12, 13, 14, 16, 18, 24};
+    return sizes;
+}
+
 PreferencesClass::PreferencesClass()
 {
     pConnectionType = QStringLiteral("ConnectGeneric");
     pLinkLocked = false;
     pLastClass = 1;
     pListFontName = QStringLiteral("System");
-    pListFontSize = 10;
+    pListFontSize = kDefaultListFontSize;
     pSentencesDBName = QStringLiteral("Formulierungshilfen.rbd");
     pUseDuSentences = false;
 }
@@ -62,7 +68,7 @@ void PreferencesClass::Read(QTextStream &stream)
             SetConnectionType(textEquals(value, QStringLiteral("ConectCustom")) ? QStringLiteral("ConectCustom")
                                                                                  : QStringLiteral("ConnectGeneric"));
         } else if (textEquals(key, QStringLiteral("LastClass"))) {
-            SetLastClass(ValInt(value));
+            SetLastClass(qBound(kLowestClass, ValInt(value), kHighestClass));
         } else if (textEquals(key, QStringLiteral("TargetProcessname"))) {
             SetTargetProcessname(value);
         } else if (textEquals(key, QStringLiteral("TargetProcessCreator"))) {
@@ -72,7 +78,8 @@ void PreferencesClass::Read(QTextStream &stream)
         } else if (textEquals(key, QStringLiteral("ListFontName"))) {
             SetListFontName(value);
         } else if (textEquals(key, QStringLiteral("ListFontSize"))) {
-            SetListFontSize(ValInt(value));
+            const int size = ValInt(value);
+            SetListFontSize(offeredListFontSizes().contains(size) ? size : kDefaultListFontSize);
         } else if (textEquals(key, QStringLiteral("SentencesDBName"))) {
             SetSentencesDBName(value);
         } else if (textEquals(key, QStringLiteral("UseDuForm"))) {

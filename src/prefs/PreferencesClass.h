@@ -1,5 +1,6 @@
 #pragma once
 // The preferences record and its file: one line per setting, key "=" value.
+#include <QList>
 #include <QString>
 
 class QTextStream;
@@ -12,7 +13,9 @@ public:
 
     // Writes the ten lines of the file; always true.
     bool Write(QTextStream &stream, const VersionInfo &version) const;
-    // Reads lines into the fields up to the first empty line or the end.
+    // Reads lines into the fields up to the first empty line or the end. A
+    // class level outside the known ones is taken as the nearest of them, a
+    // list font size that is not offered as the default size.
     void Read(QTextStream &stream);
 
     static QString BoolAsString(bool value);
@@ -46,6 +49,13 @@ public:
     QString pSentencesDBName;
     bool pUseDuSentences = false;
 };
+
+// The class levels the program knows, and the list font sizes the
+// preferences dialog offers; the reader takes nothing else from the file.
+constexpr int kLowestClass = 1;
+constexpr int kHighestClass = 10;
+constexpr int kDefaultListFontSize = 10;
+const QList<int> &offeredListFontSizes();
 
 // The file's name, directly in the preferences folder.
 inline QString preferencesFileName()

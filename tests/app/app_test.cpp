@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/MessageDialogs.h"
 #include "app/QtGerman.h"
+#include "framework/Controls.h"
 #include "framework/Database.h"
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
@@ -61,7 +62,8 @@ protected:
     int runOpen(App &application)
     {
         QTimer::singleShot(0, &application, &App::Open);
-        QTimer::singleShot(3000, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
+        // Bound to the application object, so that it ends with the test.
+        QTimer::singleShot(3000, &application, [] { if (auto *w = existingInstance<SentenceWindow>()) w->close(); });
         return QApplication::exec();
     }
     TempConfigHome m_home;
@@ -228,4 +230,33 @@ TEST_F(AppTest, AChosenFileThatIsNoDatabaseIsNamedBeforeTheChooserOpensAgain)
     };
     EXPECT_EQ(script.seen, (QStringList{chooser, refused("Notizen.rbd"), chooser, refused("Leer.rbd"), chooser}));
     EXPECT_TRUE(readBytes(m_home.prefsFile()).contains("\nSentencesDBName=Gut.rbd\n"));
+}
+
+// A class level beyond the last one in the preferences file starts the window
+// on the last class, with its lists filled, and that class is written back.
+TEST_F(AppTest, AStoredClassBeyondTheLastStartsOnTheLastClass)
+{
+    createSentenceDb(m_programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
+                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 9, 10, 1, "_ arbeitet gut.")});
+    writeBytes(m_home.prefsFile(), "LastClass=11\n");
+    App application;
+    QString shownClass;
+    QStringList superCategories;
+    // Looks at the window once start-up is over.
+    QTimer look;
+    look.callOnTimeout([&] {
+        SentenceWindow *window = existingInstance<SentenceWindow>();
+        if (!window || application.pAppIsStartingUp)
+            return;
+        look.stop();
+        shownClass = window->ClassesPopupMenu->Text();
+        for (int row = 0; row < window->SuperCatListBox->ListCount(); ++row)
+            superCategories << window->SuperCatListBox->List(row);
+        window->close();
+    });
+    look.start(50);
+    EXPECT_EQ(runOpen(application), 0);
+    EXPECT_EQ(shownClass, QStringLiteral("10"));
+    EXPECT_EQ(superCategories, QStringList{QStringLiteral("Normalform")});
+    EXPECT_TRUE(readBytes(m_home.prefsFile()).contains("\nLastClass=10\n"));
 }

@@ -36,7 +36,7 @@ TEST(PreferencesLines, EachLineReadsAsTheFileSays)
         {"", ""},
         {"Connection=conectcustom", "Connection=ConectCustom\n"},
         {"Connection=Bluetooth", "Connection=ConnectGeneric\n"},
-        {"LastClass=abc\n", "LastClass=0\n"},
+        {"LastClass=abc\n", "LastClass=1\n"},
         {"LastClass=3\nLastClass=7", "LastClass=7\n"},
         {"\nLastClass=4\n", "LastClass=1\n"}, // reading stops at the first empty line
         {"TargetProcessname=Text Edit\r\n", "TargetProcessname=Text Edit\n"},
@@ -91,4 +91,24 @@ TEST(PreferencesFile, FirstLaunchRoundTripAndForeignBytes)
     EXPECT_EQ(readPreferencesFile(home.path(), &existed).GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
     EXPECT_EQ(readBytes(home.prefsFile()), garbage);
     EXPECT_FALSE(writePreferencesFile(home.path() + QStringLiteral("/none"), p, kVersion));
+}
+
+// A class level or list font size the program has no place for, in the file,
+// is read as one it has.
+TEST(PreferencesFile, ValuesOutOfRangeAreReadAsTheNearestClassAndTheDefaultFontSize)
+{
+    const struct { const char *line; int lastClass, fontSize; } cases[] = {
+        {"LastClass=11", 10, 10},     {"LastClass=999999999999", 10, 10}, {"LastClass=0", 1, 10},
+        {"LastClass=-5", 1, 10},      {"LastClass=7", 7, 10},             {"ListFontSize=10000", 1, 10},
+        {"ListFontSize=15", 1, 10},   {"ListFontSize=-12", 1, 10},        {"ListFontSize=24", 1, 24},
+        {"ListFontSize=8", 1, 8},
+    };
+    TempConfigHome home;
+    for (const auto &c : cases) {
+        writeBytes(home.prefsFile(), QByteArray(c.line) + '\n');
+        bool existed = false;
+        const PreferencesClass read = readPreferencesFile(home.path(), &existed);
+        EXPECT_EQ(read.GetLastClass(), c.lastClass) << c.line;
+        EXPECT_EQ(read.GetListFontSize(), c.fontSize) << c.line;
+    }
 }

@@ -2,7 +2,10 @@
 // criteria, on the X display of the end-to-end run: neither the Escape key
 // nor a close request of the window manager ends it while the build runs;
 // the build completes and hides it, and its wheel turns while it is shown.
+// Under the window manager it has no buttons, and minimising it hides nothing.
 #include "WindowTestSupport.h"
+#include "support/TargetWindow.h"
+#include "support/XvfbSession.h"
 
 #include "framework/Controls.h"
 #include "framework/ImplicitInstance.h"
@@ -12,6 +15,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QImage>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -88,4 +92,41 @@ TEST(WaitWindow, StaysUntilTheBuildEndsItServesTheNextBuildAndItsWheelTurns)
     EXPECT_NE(before, after);
 }
 
+// A property of an X window on the test's display, as xprop prints it.
+QString xprop(WId window, const char *property)
+{
+    QProcess tool;
+    tool.setProcessEnvironment(g_x->environment());
+    tool.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window), QString::fromUtf8(property)});
+    tool.waitForFinished(5000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+TEST(WaitWindow, HasNoTitleBarButtonsAndMinimisingItLeavesTheMainWindowShown)
+{
+    if (!g_x->isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    WindowFixture fixture;
+    SentenceWindow *window = fixture.open({sentenceRow("Arbeitsverhalten", "Fleiß", "Ausdauer")});
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window, kXWaitMs));
+    WaitMessagesWindow *wait = implicitInstance<WaitMessagesWindow>();
+    wait->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(wait, kXWaitMs));
+    // The window manager has taken it on once it has given it a frame.
+    ASSERT_TRUE(QTest::qWaitFor([wait] { return xprop(wait->winId(), "_NET_FRAME_EXTENTS").contains(u'='); },
+                                kXWaitMs));
+    EXPECT_TRUE(xprop(wait->winId(), "_NET_FRAME_EXTENTS").endsWith(QStringLiteral("= 0, 0, 0, 0")))
+        << "a title bar holds buttons";
+    const QString actions = xprop(wait->winId(), "_NET_WM_ALLOWED_ACTIONS");
+    for (const char *action : {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_CLOSE"})
+        EXPECT_FALSE(actions.contains(QString::fromUtf8(action))) << action;
+
+    g_x->xdotool({QStringLiteral("windowminimize"), QString::number(wait->winId())});
+    QTest::qWait(500);
+    EXPECT_FALSE(xprop(window->winId(), "_NET_WM_STATE").contains(QStringLiteral("_NET_WM_STATE_HIDDEN")));
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(wait->isVisible() && !wait->isMinimized());
+    wait->hide();
+}
 } // namespace

@@ -17,7 +17,9 @@
 
 #include <QApplication>
 #include <QProcess>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -40,7 +42,7 @@ protected:
         if (!g_x->isRunning())
             GTEST_SKIP() << "no Xvfb, openbox or xdotool";
         setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
-        w = fixture.open(rows(), 7, false,
+        w = fixture.open(collection(), 7, false,
                          {{QStringLiteral("Fleiß"), 1, 1, 0, QStringLiteral("_ arbeitet fleißig")}});
         ASSERT_NE(w, nullptr);
         // A window mapped while the window manager still settles may stay unexposed; mapped anew it shows.
@@ -53,6 +55,7 @@ protected:
         toFront();
     }
     void TearDown() override { setProgramFolder(QString()); }
+    virtual std::vector<SentenceRow> collection() const { return rows(); }
 
     void toFront()
     {
@@ -95,6 +98,50 @@ protected:
     WindowFixture fixture;
     SentenceWindow *w = nullptr;
 };
+
+// Five criteria of class 7, each with the levels 1 to 4. Defined before the
+// tests of the other suite, so that it runs before their quitting.
+class OrientingDragTest : public WindowXvfbTest
+{
+protected:
+    std::vector<SentenceRow> collection() const override
+    {
+        std::vector<SentenceRow> criteria;
+        for (int c = 1; c <= 5; ++c)
+            for (int level = 1; level <= 4; ++level)
+                criteria.push_back(sentenceRow("Arbeitsverhalten", "Fleiß", ("Kriterium " + std::to_string(c)).c_str(),
+                                               level, 1, 10, c * 10 + level));
+        return criteria;
+    }
+};
+
+TEST_F(OrientingDragTest, ARowDraggedToTheTopStaysChosenAndTakesTheLevelTypedNext)
+{
+    w->TabPanel1->setCurrentIndex(3);
+    Listbox *list = w->OrientingListBox;
+    ASSERT_EQ(list->ListCount(), 5);
+    const auto column = [list](int c) {
+        QStringList cells;
+        for (int row = 0; row < list->ListCount(); ++row)
+            cells << list->Cell(row, c).section(QStringLiteral(" : "), -1);
+        return cells;
+    };
+    // Pressed on row 3, carried up in steps and let go over the upper part of row 0.
+    const QPoint from = rowCentre(list, 3);
+    const QRect top = list->visualItemRect(list->topLevelItem(0));
+    const QPoint to = list->viewport()->mapToGlobal(QPoint(list->viewport()->width() / 2, top.top() + top.height() / 4));
+    xdo(QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.3; for d in 3 6 10; do "
+                       "xdotool mousemove_relative --sync -- 0 -$d; sleep 0.1; done; xdotool mousemove --sync %3 %4; "
+                       "sleep 0.3; xdotool mousemove_relative --sync 1 0; sleep 0.3; xdotool mouseup 1")
+            .arg(from.x())
+            .arg(from.y())
+            .arg(to.x())
+            .arg(to.y()));
+    ASSERT_EQ(column(1), texts({"Kriterium 4", "Kriterium 1", "Kriterium 2", "Kriterium 3", "Kriterium 5"}));
+    EXPECT_EQ(list->ListIndex(), 0);
+    xdo(QStringLiteral("xdotool key 3"));
+    EXPECT_EQ(column(2), texts({"3", "-", "-", "-", "-"}));
+}
 
 TEST_F(WindowXvfbTest, EveryPageTransfersItsTextAndASentenceGoesByDoubleClickButtonAndDrag)
 {
@@ -223,10 +270,20 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
     }
 }
 
-TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
+TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRowsAndNothingOverlaps)
 {
     w->resize(1, 1);
     QTest::qWait(200);
+    // Every page's tab shows its whole title, none behind scroll arrows.
+    QTabBar *tabs = w->TabPanel1->tabBar();
+    for (int page = 0; page < tabs->count(); ++page) {
+        const QRect tab = tabs->tabRect(page);
+        EXPECT_TRUE(tabs->rect().contains(tab)) << tabs->tabText(page).toStdString();
+        EXPECT_GE(tab.width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(page)))
+            << tabs->tabText(page).toStdString();
+    }
+    for (const QToolButton *arrow : tabs->findChildren<QToolButton *>())
+        EXPECT_FALSE(arrow->isVisible()) << "scroll arrows";
     for (int page = 0; page < 5; ++page) {
         SCOPED_TRACE(page);
         w->TabPanel1->setCurrentIndex(page);

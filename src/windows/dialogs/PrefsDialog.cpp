@@ -92,8 +92,8 @@ PrefsDialog::PrefsDialog()
     StaticText3->raise();
     FontPopupMenu = place(new PopupMenu, this, GroupBox2, {163, 106, 190, 22}, QStringLiteral("FontPopupMenu"));
     FSizePopupMenu = place(new PopupMenu, this, GroupBox2, {360, 106, 65, 20}, QStringLiteral("FSizePopupMenu"));
-    for (const char *size : {"8", "9", "10", "11", "12", "13", "14", "16", "18", "24"})
-        FSizePopupMenu->AddRow(QString::fromUtf8(size));
+    for (const int size : offeredListFontSizes())
+        FSizePopupMenu->AddRow(QString::number(size));
     StaticText4 = place(new QLabel(QStringLiteral("Zielanwendung:")), this, TargatAppGroupBox, {25, 230, 102, 20},
                         QStringLiteral("StaticText4"));
     SelectTargetButton = place(new QPushButton(QStringLiteral("Auswahl")), this, TargatAppGroupBox,

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -26,6 +27,7 @@ constexpr int kContentHeight = 322;
 // visible rows and the growing fields one line, none running into another.
 constexpr int kMinContentWidth = 500;
 constexpr int kMinContentHeight = 300;
+constexpr QRect kTabPanelRect(4, 36, 507, 249);
 
 constexpr Qt::Edges kTopLeft = Qt::TopEdge | Qt::LeftEdge;
 constexpr Qt::Edges kTopWide = Qt::TopEdge | Qt::LeftEdge | Qt::RightEdge;
@@ -76,6 +78,9 @@ SentenceWindow::SentenceWindow()
     m_locks = new EdgeLocks(m_content);
 
     createControls();
+    // Never narrower than the tab bar needs to show every page's title whole.
+    m_content->setMinimumWidth(qMax(kMinContentWidth, TabPanel1->tabBar()->sizeHint().width() + kContentWidth
+                                                          - kTabPanelRect.width()));
     registerMenuHandlers();
     showControlsOfPage(0);
     runControlOpenEvents();
@@ -152,7 +157,7 @@ void SentenceWindow::createControls()
         TabPanel1->addTab(new QWidget, QString::fromUtf8(title));
     setPointSize(TabPanel1->tabBar(), 9);
     TabPanel1->setCurrentIndex(0);
-    place(TabPanel1, kBar, QRect(4, 36, 507, 249), kAll);
+    place(TabPanel1, kBar, kTabPanelRect, kAll);
     connect(TabPanel1, &QTabWidget::currentChanged, this, [this](int page) {
         showControlsOfPage(page);
         TabPanel1_Change();
@@ -336,7 +341,7 @@ void SentenceWindow::createControls()
 
     // 26
     QStringList classes;
-    for (int c = 1; c <= 10; ++c)
+    for (int c = kLowestClass; c <= kHighestClass; ++c)
         classes << QString::number(c);
     ClassesPopupMenu = popup(classes, 11);
     named(ClassesPopupMenu, "ClassesPopupMenu");

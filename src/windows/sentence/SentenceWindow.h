@@ -205,6 +205,7 @@ private:
     // Start-up is running, or the window's controls are opening: the
     // handlers that wait for the window's own content loading skip their work.
     bool startingUp() const;
+    int shownClassLevel() const;
 
     QWidget *m_content = nullptr;
     EdgeLocks *m_locks = nullptr;

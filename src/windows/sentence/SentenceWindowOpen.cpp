@@ -51,8 +51,8 @@ QString distinctLines(const QString &list)
 void SentenceWindow::Open()
 {
     pOrientingListBoxNeedsUpdate = true;
-    // A stored level below 1 shows class "1" in the pop-up; the lists follow what it shows.
-    getContent(qMax(1, app().pPrefs->GetLastClass()));
+    // The lists follow the class the pop-up shows.
+    getContent(shownClassLevel());
     UpdateListFont();
     ShowTargetProcessName();
 }
@@ -84,6 +84,12 @@ bool SentenceWindow::getContent(int classLevel)
     return true;
 }
 
+// The stored class level, or the nearest one the pop-up has a row for.
+int SentenceWindow::shownClassLevel() const
+{
+    return qBound(kLowestClass, app().pPrefs->GetLastClass(), kHighestClass);
+}
+
 void SentenceWindow::setClassPopUp(int classLevel)
 {
     ClassesPopupMenu->setListIndex(classLevel - 1);
@@ -91,7 +97,7 @@ void SentenceWindow::setClassPopUp(int classLevel)
 
 void SentenceWindow::ClassesPopupMenu_Open()
 {
-    ClassesPopupMenu->setListIndex(qMax(1, app().pPrefs->GetLastClass()) - 1);
+    ClassesPopupMenu->setListIndex(shownClassLevel() - 1);
 }
 
 void SentenceWindow::ClassesPopupMenu_Change()

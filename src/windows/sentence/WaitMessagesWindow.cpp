@@ -51,9 +51,13 @@ private:
 };
 } // namespace
 
+// A splash window over the main window: window managers give it no title
+// bar and no buttons, and offer no way to minimise, maximise or close it.
+// (A dialog with a title bar gets a minimise button from some window
+// managers whatever its hints ask, and minimising it minimises the main
+// window with it.)
 WaitMessagesWindow::WaitMessagesWindow()
-    : QDialog(existingInstance<SentenceWindow>(),
-              Qt::Sheet | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(existingInstance<SentenceWindow>(), Qt::SplashScreen | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("WaitMessagesWindow"));
     // The main window owns it: it is hidden between uses, never deleted
@@ -71,6 +75,14 @@ WaitMessagesWindow::WaitMessagesWindow()
     ProgressWheel1 = new SpinningWheel(this);
     ProgressWheel1->setObjectName(QStringLiteral("ProgressWheel1"));
     ProgressWheel1->setGeometry(20, 19, 16, 16);
+}
+
+void WaitMessagesWindow::paintEvent(QPaintEvent *)
+{
+    // Without a frame of the window manager, its own edge sets it off the main window.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void WaitMessagesWindow::reject()

@@ -1,5 +1,5 @@
 #pragma once
-// The small sheet "Bitte warten" shown over the main window while a long
+// The small window "Bitte warten" shown over the main window while a long
 // list is built or a long text is drawn up.
 #include <QDialog>
 
@@ -21,4 +21,5 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

@@ -67,7 +67,8 @@ public:
 
     // Preferences.
     PreferencesClass ReadPrefs();
-    void SavePrefs(const PreferencesClass &prefs);
+    // False when the file could not be written; a message has said why.
+    bool SavePrefs(const PreferencesClass &prefs);
 
     void ShowKDLhomepage();
     void ShowOKDialog(const QString &header, const QString &text, const QString &caption);

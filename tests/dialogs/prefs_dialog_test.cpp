@@ -20,6 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 class PrefsDialogTest : public ::testing::Test
 {
@@ -44,6 +47,28 @@ protected:
         return existingInstance<PrefsDialog>();
     }
     QString prefsFile() const { return QString::fromUtf8(readBytes(m_home.prefsFile())); }
+
+    // While it lives, the disk takes no more than a few bytes of a file from this process.
+    class FullDisk
+    {
+    public:
+        FullDisk()
+        {
+            ::getrlimit(RLIMIT_FSIZE, &m_before);
+            const rlimit full = {32, m_before.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &full);
+            m_signal = ::signal(SIGXFSZ, SIG_IGN);
+        }
+        ~FullDisk()
+        {
+            ::setrlimit(RLIMIT_FSIZE, &m_before);
+            ::signal(SIGXFSZ, m_signal);
+        }
+
+    private:
+        rlimit m_before = {};
+        sighandler_t m_signal = nullptr;
+    };
 
     TempConfigHome m_home;
     QTemporaryDir m_programDir;
@@ -116,4 +141,39 @@ TEST_F(PrefsDialogTest, CancelDropsTheChangesAndAnUnknownConnectionIsKept)
     EXPECT_EQ(prefsFile(), QString());
     openDialog()->SaveButton->click();
     EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nConnection=Telepathie\n")));
+}
+
+TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileIntact)
+{
+    const QByteArray old = "Version=9.0\nListFontSize=10\n";
+    writeBytes(m_home.prefsFile(), old);
+    const QString leftover = m_home.prefsFile() + QStringLiteral(".neu");
+    PrefsDialog *dialog = openDialog();
+    dialog->FSizePopupMenu->setListIndex(6);
+    QStringList shown;
+    whenModalOf<OKDialog>([&shown](OKDialog *d) {
+        shown << d->HeaderText->text() << d->SubText->text();
+        d->OKButton->click();
+    });
+    {
+        FullDisk full;
+        dialog->SaveButton->click();
+    }
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(0), QStringLiteral("Einstellungen nicht gesichert!"));
+    EXPECT_TRUE(shown.at(1).startsWith(QStringLiteral("Die Einstellungen konnten nicht in „") + m_home.prefsFile()
+                                       + QStringLiteral("“ gesichert werden: Das System erlaubt")))
+        << shown.at(1).toStdString();
+    EXPECT_EQ(existingInstance<PrefsDialog>(), dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(readBytes(m_home.prefsFile()), old);
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_EQ(m_app.pPrefs->GetListFontSize(), 10) << "settings that were not saved are not taken";
+
+    // With room again, a new file left by an interrupted save is no obstacle and is gone.
+    writeBytes(leftover, "Version=9.0\nList");
+    dialog->SaveButton->click();
+    EXPECT_EQ(existingInstance<PrefsDialog>(), nullptr);
+    EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nListFontSize=14\n")));
+    EXPECT_FALSE(QFile::exists(leftover));
 }

@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "app/QuitRequests.h"
 #include "framework/Controls.h"
 #include "framework/Database.h"
 #include "framework/Folders.h"
@@ -16,11 +17,15 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 // Class 7 has two sections of "Interesse"; the second was cleared and saved.
@@ -250,6 +255,29 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
         }
     }
 }
+
+// A logout, a shutdown, kill, a closed terminal and Ctrl+C in it quit as the
+// quit command does: the open cell saved, the preferences written, status 0.
+class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
+{
+    QuitRequests requests([] { app()._FileQuit_Action(); });
+    w->ClassesPopupMenu->setListIndex(4);
+    typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
+    const int signal = GetParam();
+    QTimer::singleShot(200, [signal] { ::kill(::getpid(), signal); });
+    QTimer failSafe;
+    failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
+    failSafe.start(kXWaitMs);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim hilft gern."));
+    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=5\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
 
 // Quitting and closing the window (last, as it ends the program's run).
 TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSavesIt)

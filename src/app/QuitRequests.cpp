@@ -47,8 +47,14 @@ QuitRequests::QuitRequests(std::function<void()> quit, QObject *parent)
     for (size_t i = 0; i < kQuitSignals.size(); ++i)
         ::sigaction(kQuitSignals[i], &action, &g_former[i]);
     if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        // The session ends after this request: what the quit command saves is saved now.
-        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &) { quitNow(); });
+        // The session ends after this request: what the quit command saves is saved now,
+        // with leave to show a message on the way.
+        connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+            const bool mayAsk = manager.allowsInteraction();
+            quitNow();
+            if (mayAsk)
+                manager.release();
+        });
     }
 }
 

@@ -19,7 +19,8 @@
 namespace {
 const QString kMainWindow = QStringLiteral("Velmora - Satzbausteine");
 
-// A program folder of its own: the executable copied beside a database.
+// A program folder of its own: the executable copied beside a database, and a
+// runtime folder of its own for the program's lock and socket.
 class ProgramFolder
 {
 public:
@@ -30,9 +31,17 @@ public:
                          {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet gut.")});
     }
     QString program() const { return m_dir.filePath(QStringLiteral("vm-companion")); }
+    // The environment of a program on display x, with the preferences folder set now.
+    QProcessEnvironment environment(const XvfbSession &x) const
+    {
+        QProcessEnvironment env = x.environment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        return env;
+    }
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_runtime;
 };
 
 // Waits until check holds, polling.
@@ -65,7 +74,7 @@ TEST(StartupE2E, FirstLaunchShowsTheWindowAsksForTheTargetAndCtrlQWritesThePrefe
     ProgramFolder folder;
     TempConfigHome config;
     QProcess process; // ended with the test when it still runs
-    process.setProcessEnvironment(x.environment()); // the environment as it is now, with the preferences folder
+    process.setProcessEnvironment(folder.environment(x));
     process.start(folder.program(), {});
     ASSERT_TRUE(process.waitForStarted(5000));
     const QString window = x.waitForWindow(kMainWindow);
@@ -95,12 +104,11 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
     if (!x.isRunning())
         GTEST_SKIP() << "no Xvfb, openbox or xdotool";
     ProgramFolder folder;
-    QTemporaryDir runtime, mine, other;
+    QTemporaryDir mine, other;
     for (const QTemporaryDir *config : {&mine, &other})
         writeBytes(QDir(config->path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")), {}); // no first launch
     const auto start = [&](QProcess &p, const QTemporaryDir &config) {
-        QProcessEnvironment env = x.environment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        QProcessEnvironment env = folder.environment(x);
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         p.setProcessEnvironment(env);
         p.start(folder.program(), {});
@@ -177,7 +185,7 @@ TEST(StartupE2E, QuittingOnAFullDiskSaysSoAndKeepsTheOldPreferences)
         if (c.leftover)
             writeBytes(leftover, "Version=9.0\nConn");
         QProcess process;
-        process.setProcessEnvironment(x.environment());
+        process.setProcessEnvironment(folder.environment(x));
         // A disk that takes no more than a few bytes of a file.
         const rlim_t limit = c.fileSizeLimit;
         process.setChildProcessModifier([limit] {

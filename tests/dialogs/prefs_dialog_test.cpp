@@ -49,25 +49,21 @@ protected:
     QString prefsFile() const { return QString::fromUtf8(readBytes(m_home.prefsFile())); }
 
     // While it lives, the disk takes no more than a few bytes of a file from this process.
-    class FullDisk
+    struct FullDisk
     {
-    public:
+        rlimit before = {};
+        sighandler_t formerHandler = ::signal(SIGXFSZ, SIG_IGN);
         FullDisk()
         {
-            ::getrlimit(RLIMIT_FSIZE, &m_before);
-            const rlimit full = {32, m_before.rlim_max};
+            ::getrlimit(RLIMIT_FSIZE, &before);
+            const rlimit full = {32, before.rlim_max};
             ::setrlimit(RLIMIT_FSIZE, &full);
-            m_signal = ::signal(SIGXFSZ, SIG_IGN);
         }
         ~FullDisk()
         {
-            ::setrlimit(RLIMIT_FSIZE, &m_before);
-            ::signal(SIGXFSZ, m_signal);
+            ::setrlimit(RLIMIT_FSIZE, &before);
+            ::signal(SIGXFSZ, formerHandler);
         }
-
-    private:
-        rlimit m_before = {};
-        sighandler_t m_signal = nullptr;
     };
 
     TempConfigHome m_home;

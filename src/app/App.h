@@ -116,6 +116,9 @@ public:
 
     void Search4Updates();
     void DoQuit();
+    // Saves what quitting saves, the open cell's edit and the preferences,
+    // and goes on; false when something was not saved (a message said so).
+    bool saveForSessionEnd();
     void TestMutex() {}
     void CloseMutex() {}
 

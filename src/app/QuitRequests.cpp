@@ -26,9 +26,10 @@ void onQuitSignal(int signal)
 }
 } // namespace
 
-QuitRequests::QuitRequests(std::function<void()> quit, QObject *parent)
+QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool()> save, QObject *parent)
     : QObject(parent)
     , m_quit(std::move(quit))
+    , m_save(std::move(save))
 {
     Q_ASSERT(g_pipe[0] < 0);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe) != 0)
@@ -47,11 +48,12 @@ QuitRequests::QuitRequests(std::function<void()> quit, QObject *parent)
     for (size_t i = 0; i < kQuitSignals.size(); ++i)
         ::sigaction(kQuitSignals[i], &action, &g_former[i]);
     if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        // The session ends after this request: what the quit command saves is saved now,
-        // with leave to show a message on the way.
+        // Asked with leave to show a message; an edit that cannot be saved stops the logout,
+        // so that it can be copied.
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
             const bool mayAsk = manager.allowsInteraction();
-            quitNow();
+            if (!m_save())
+                manager.cancel();
             if (mayAsk)
                 manager.release();
         });

@@ -264,7 +264,7 @@ class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterfa
 
 TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
 {
-    QuitRequests requests([] { app()._FileQuit_Action(); });
+    QuitRequests requests([] { app()._FileQuit_Action(); }, [] { return true; });
     w->ClassesPopupMenu->setListIndex(4);
     typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
     const int signal = GetParam();
@@ -278,6 +278,18 @@ TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
 }
 
 INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+
+// Before the session ends, its manager asks the program to save: the open cell and the
+// preferences are saved as at quitting, and the program goes on.
+TEST_F(WindowXvfbTest, TheSessionsSaveRequestSavesTheOpenCellAndThePreferencesAndGoesOn)
+{
+    w->ClassesPopupMenu->setListIndex(3);
+    typeIntoOpenCell(QStringLiteral("Tim fragt gern."));
+    EXPECT_TRUE(app().saveForSessionEnd());
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim fragt gern."));
+    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=4\n"));
+    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+}
 
 // Quitting and closing the window (last, as it ends the program's run).
 TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSavesIt)

@@ -22,7 +22,8 @@ int main(int argc, char *argv[])
     installQtGerman(application);
     FileTypes::init();
     App theApp;
-    QuitRequests quitRequests([&theApp] { theApp._FileQuit_Action(); }, [&theApp] { return theApp.saveForSessionEnd(); });
+    QuitRequests quitRequests([&theApp] { theApp._FileQuit_Action(); },
+                              [&theApp] { return theApp.saveForSessionEnd(); });
     QTimer::singleShot(0, &theApp, &App::Open);
     return QApplication::exec();
 }

@@ -169,6 +169,13 @@ void App::DoQuit()
     QCoreApplication::exit(0);
 }
 
+bool App::saveForSessionEnd()
+{
+    SentenceWindow *window = existingInstance<SentenceWindow>();
+    const bool cellSaved = !window || window->commitOpenCell();
+    return SavePrefs(*pPrefs) && cellSaved;
+}
+
 void App::ShowKDLhomepage()
 {
     QDesktopServices::openUrl(QUrl(makerHomePageUrl()));

@@ -67,7 +67,8 @@ public:
 
     // Preferences.
     PreferencesClass ReadPrefs();
-    void SavePrefs(const PreferencesClass &prefs);
+    // False when the file could not be written; a message has said why.
+    bool SavePrefs(const PreferencesClass &prefs);
 
     void ShowKDLhomepage();
     void ShowOKDialog(const QString &header, const QString &text, const QString &caption);
@@ -115,6 +116,9 @@ public:
 
     void Search4Updates();
     void DoQuit();
+    // Saves what quitting saves, the open cell's edit and the preferences,
+    // and goes on; false when something was not saved (a message said so).
+    bool saveForSessionEnd();
     void TestMutex() {}
     void CloseMutex() {}
 

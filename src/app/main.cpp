@@ -1,17 +1,29 @@
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/QtGerman.h"
+#include "app/QuitRequests.h"
+#include "app/RunningCopy.h"
+#include "framework/Folders.h"
+#include "prefs/PreferencesClass.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VM Companion"));
+    // A second start for the same user and preferences brings the running copy to the front.
+    RunningCopy runningCopy(QDir(preferencesFolder()).filePath(preferencesFileName()));
+    if (runningCopy.handedOver())
+        return 0;
+    QObject::connect(&runningCopy, &RunningCopy::startedAgain, &bringProgramToFront);
     installQtGerman(application);
     FileTypes::init();
     App theApp;
+    QuitRequests quitRequests([&theApp] { theApp._FileQuit_Action(); },
+                              [&theApp] { return theApp.saveForSessionEnd(); });
     QTimer::singleShot(0, &theApp, &App::Open);
     return QApplication::exec();
 }

@@ -2,13 +2,19 @@
 
 #include "app/VersionInfo.h"
 #include "framework/EventLoop.h"
+#include "framework/FileErrors.h"
 #include "framework/Strings.h"
 #include "framework/TextCompare.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QTextStream>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 const QList<int> &offeredListFontSizes()
 {
@@ -130,20 +136,62 @@ PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
     return prefs;
 }
 
-bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version)
+namespace {
+// Writes all of bytes to the open descriptor; false with errno set when the system refuses.
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+} // namespace
+
+bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version,
+                          QString *reason)
 {
     if (folder.isEmpty())
         return false;
-    QSaveFile file(QDir(folder).filePath(preferencesFileName()));
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QTextStream stream(&file);
+    QString text;
+    QTextStream stream(&text);
     prefs.Write(stream, version);
     stream.flush();
-    if (stream.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        return false;
+    const QByteArray bytes = text.toUtf8();
+
+    // A preferences file that is a link stays one: the file it points to is replaced.
+    QString path = QDir(folder).filePath(preferencesFileName());
+    if (const QFileInfo info(path); info.isSymLink())
+        path = info.symLinkTarget();
+    const QString newPath = QFileInfo(path).dir().filePath(preferencesNewFileName());
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temp = QFile::encodeName(newPath);
+    // The new file keeps the access rights of the old one.
+    struct stat old = {};
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
+
+    ::unlink(temp.constData());
+    int error = 0;
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) {
+        error = errno;
+    } else {
+        if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+            error = errno;
+        if (::close(fd) != 0 && !error)
+            error = errno;
     }
-    return file.commit();
+    if (!error && ::rename(temp.constData(), target.constData()) != 0)
+        error = errno;
+    if (!error)
+        return true;
+    ::unlink(temp.constData());
+    if (reason)
+        *reason = fileErrorReason(error);
+    return false;
 }

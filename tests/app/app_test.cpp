@@ -99,6 +99,10 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
          QStringLiteral("Die Formulierungen für Klasse 10, Normalform / Arbeitsverhalten / Selbstständigkeit, Stufe 5 "
                         "(Du-Form) konnten nicht gespeichert werden. Die Datenbank wird gerade von einem anderen "
                         "Programm verwendet. Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden.")},
+        {false, "Einstellungen nicht gesichert!",
+         QStringLiteral("Die Einstellungen konnten nicht in „/home/annegret.schmidt-wiesenthal/Dokumente/Schule/"
+                        "Zeugnisvorlagen-2026/.config/de.kelmarin.vm9.prf“ gesichert werden: Ihr Speicherplatz auf "
+                        "dem Datenträger ist aufgebraucht. Die Datei behält die zuletzt gesicherten Einstellungen.")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
         {true, "Nummer ungültig!",
          QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "

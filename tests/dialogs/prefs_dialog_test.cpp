@@ -20,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <deque>
+#include <sys/resource.h>
 
 namespace {
 class PrefsDialogTest : public ::testing::Test
@@ -46,6 +48,24 @@ protected:
         return existingInstance<PrefsDialog>();
     }
     QString prefsFile() const { return QString::fromUtf8(readBytes(m_home.prefsFile())); }
+
+    // While it lives, the disk takes no more than a few bytes of a file from this process.
+    struct FullDisk
+    {
+        rlimit before = {};
+        sighandler_t formerHandler = ::signal(SIGXFSZ, SIG_IGN);
+        FullDisk()
+        {
+            ::getrlimit(RLIMIT_FSIZE, &before);
+            const rlimit full = {32, before.rlim_max};
+            ::setrlimit(RLIMIT_FSIZE, &full);
+        }
+        ~FullDisk()
+        {
+            ::setrlimit(RLIMIT_FSIZE, &before);
+            ::signal(SIGXFSZ, formerHandler);
+        }
+    };
 
     TempConfigHome m_home;
     QTemporaryDir m_programDir;
@@ -156,4 +176,39 @@ TEST_F(PrefsDialogTest, AMissingFileWhoseChooserIsCancelledIsSaidToBeMissing)
         EXPECT_EQ(m_app.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")),
                   QStringLiteral("Arbeitsverhalten"));
     }
+}
+
+TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileIntact)
+{
+    const QByteArray old = "Version=9.0\nListFontSize=10\n";
+    writeBytes(m_home.prefsFile(), old);
+    const QString leftover = m_home.prefsFile() + QStringLiteral(".neu");
+    PrefsDialog *dialog = openDialog();
+    dialog->FSizePopupMenu->setListIndex(6);
+    QStringList shown;
+    whenModalOf<OKDialog>([&shown](OKDialog *d) {
+        shown << d->HeaderText->text() << d->SubText->text();
+        d->OKButton->click();
+    });
+    {
+        FullDisk full;
+        dialog->SaveButton->click();
+    }
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.at(0), QStringLiteral("Einstellungen nicht gesichert!"));
+    EXPECT_TRUE(shown.at(1).startsWith(QStringLiteral("Die Einstellungen konnten nicht in „") + m_home.prefsFile()
+                                       + QStringLiteral("“ gesichert werden: Das System erlaubt")))
+        << shown.at(1).toStdString();
+    EXPECT_EQ(existingInstance<PrefsDialog>(), dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(readBytes(m_home.prefsFile()), old);
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_EQ(m_app.pPrefs->GetListFontSize(), 10) << "settings that were not saved are not taken";
+
+    // With room again, a new file left by an interrupted save is no obstacle and is gone.
+    writeBytes(leftover, "Version=9.0\nList");
+    dialog->SaveButton->click();
+    EXPECT_EQ(existingInstance<PrefsDialog>(), nullptr);
+    EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nListFontSize=14\n")));
+    EXPECT_FALSE(QFile::exists(leftover));
 }

@@ -1,7 +1,10 @@
 // The real program on a real X display: started as a teacher starts it.
+#include "support/TargetWindow.h"
 #include "support/TestSupport.h"
 #include "support/XvfbSession.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,32 +12,81 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+const QString kMainWindow = QStringLiteral("Velmora - Satzbausteine");
+
+// A program folder of its own: the executable copied beside a database, and a
+// runtime folder of its own for the program's lock and socket.
+class ProgramFolder
+{
+public:
+    ProgramFolder()
+    {
+        EXPECT_TRUE(QFile::copy(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/vm-companion"), program()));
+        createSentenceDb(m_dir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
+                         {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet gut.")});
+    }
+    QString program() const { return m_dir.filePath(QStringLiteral("vm-companion")); }
+    // The environment of a program on display x, with the preferences folder set now.
+    QProcessEnvironment environment(const XvfbSession &x) const
+    {
+        QProcessEnvironment env = x.environment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+        return env;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QTemporaryDir m_runtime;
+};
+
+// Waits until check holds, polling.
+bool waitFor(const std::function<bool()> &check, int timeoutMs = kXWaitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!check()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+// The ids of the visible windows with exactly that title.
+QStringList windowsNamed(const XvfbSession &x, const QString &title)
+{
+    return x.xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                      QStringLiteral("^") + title + QStringLiteral("$")})
+        .split(u'\n', Qt::SkipEmptyParts);
+}
+} // namespace
+
 TEST(StartupE2E, FirstLaunchShowsTheWindowAsksForTheTargetAndCtrlQWritesThePreferences)
 {
     XvfbSession x;
     if (!x.isRunning())
         GTEST_SKIP() << "no Xvfb, openbox or xdotool";
-    // A program folder of its own: the executable copied beside a database, and a preferences folder.
-    QTemporaryDir programDir;
+    ProgramFolder folder;
     TempConfigHome config;
-    const QString program = programDir.filePath(QStringLiteral("vm-companion"));
-    ASSERT_TRUE(QFile::copy(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/vm-companion"), program));
-    createSentenceDb(programDir.filePath(QStringLiteral("Formulierungshilfen.rbd")),
-                     {sentenceRow("Normalform", "Arbeitsverhalten", "Sorgfalt", 1, 1, 10, 1, "_ arbeitet gut.")});
     QProcess process; // ended with the test when it still runs
-    process.setProcessEnvironment(x.environment()); // the environment as it is now, with the preferences folder
-    process.start(program, {});
+    process.setProcessEnvironment(folder.environment(x));
+    process.start(folder.program(), {});
     ASSERT_TRUE(process.waitForStarted(5000));
-    const QString window = x.waitForWindow(QStringLiteral("Velmora - Satzbausteine"));
+    const QString window = x.waitForWindow(kMainWindow);
     ASSERT_FALSE(window.isEmpty());
     ASSERT_FALSE(x.waitForWindow(QStringLiteral("Velmora")).isEmpty()) << "Bitte Zielanwendung öffnen";
     x.key(QStringLiteral("Return"));
     // The target chooser, when it comes, is cancelled.
     QThread::msleep(1000);
     const QString front = x.xdotool({QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")});
-    if (front != QStringLiteral("Velmora - Satzbausteine"))
+    if (front != kMainWindow)
         x.key(QStringLiteral("Escape"));
-    ASSERT_FALSE(x.waitForWindow(QStringLiteral("Velmora - Satzbausteine")).isEmpty());
+    ASSERT_FALSE(x.waitForWindow(kMainWindow).isEmpty());
     x.xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), window});
     x.key(QStringLiteral("ctrl+q"));
     ASSERT_TRUE(process.waitForFinished(10000));
@@ -42,4 +94,104 @@ TEST(StartupE2E, FirstLaunchShowsTheWindowAsksForTheTargetAndCtrlQWritesThePrefe
     const QStringList lines = QString::fromUtf8(readBytes(config.prefsFile())).split(u'\n', Qt::SkipEmptyParts);
     EXPECT_EQ(lines.size(), 10);
     EXPECT_EQ(lines.value(1), QStringLiteral("Connection=ConnectGeneric"));
+}
+
+// A second start for the same preferences brings the running copy to the front and
+// ends; other preferences, or a copy that crashed, do not stop a start.
+TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
+{
+    XvfbSession x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    ProgramFolder folder;
+    QTemporaryDir mine, other;
+    for (const QTemporaryDir *config : {&mine, &other})
+        writeBytes(QDir(config->path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")), {}); // no first launch
+    const auto start = [&](QProcess &p, const QTemporaryDir &config) {
+        QProcessEnvironment env = folder.environment(x);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        p.setProcessEnvironment(env);
+        p.start(folder.program(), {});
+        return p.waitForStarted(5000);
+    };
+    QProcess first;
+    ASSERT_TRUE(start(first, mine));
+    const QString firstWindow = x.waitForWindow(kMainWindow);
+    ASSERT_FALSE(firstWindow.isEmpty());
+    QTemporaryDir outputs;
+    qputenv("DISPLAY", x.display().toLocal8Bit()); // the other window opens on the same display
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    TargetWindow elsewhere(QStringLiteral("Zeugnisschreiber"), outputs.filePath(QStringLiteral("target.txt")));
+    ASSERT_TRUE(x.activate(elsewhere.window()));
+    const auto frontWindow = [&x] { return x.xdotool({QStringLiteral("getactivewindow")}); };
+    ASSERT_EQ(frontWindow(), elsewhere.window());
+
+    QProcess second;
+    ASSERT_TRUE(start(second, mine));
+    ASSERT_TRUE(second.waitForFinished(kXWaitMs));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(waitFor([&] { return frontWindow() == firstWindow; })) << "in front: " << frontWindow().toStdString();
+    EXPECT_EQ(windowsNamed(x, kMainWindow), QStringList{firstWindow});
+
+    const struct
+    {
+        const char *what;
+        const QTemporaryDir &config;
+        std::function<void()> before;
+        int mainWindows; // shown then, its own included
+    } ownCopies[] = {
+        {"other preferences", other, [] {}, 2},
+        {"the first copy crashed", mine, [&first] {
+             first.kill();
+             first.waitForFinished(5000);
+         }, 1},
+    };
+    for (const auto &c : ownCopies) {
+        SCOPED_TRACE(c.what);
+        c.before();
+        QProcess own;
+        ASSERT_TRUE(start(own, c.config));
+        EXPECT_TRUE(waitFor([&] { return windowsNamed(x, kMainWindow).size() == c.mainWindows; }));
+        EXPECT_EQ(own.state(), QProcess::Running);
+        own.terminate();
+        EXPECT_TRUE(own.waitForFinished(kXWaitMs));
+        EXPECT_EQ(own.exitCode(), 0);
+    }
+}
+
+// Quitting on a full disk: a message says that the preferences were not saved, then
+// the program ends; the old file stays as it was.
+TEST(StartupE2E, QuittingOnAFullDiskSaysSoAndKeepsTheOldPreferences)
+{
+    XvfbSession x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    ProgramFolder folder;
+    TempConfigHome config;
+    const QByteArray old = "Version=9.0\nConnection=ConectCustom\nLastClass=4\n";
+    writeBytes(config.prefsFile(), old);
+    QProcess process;
+    process.setProcessEnvironment(folder.environment(x));
+    // A disk that takes no more than a few bytes of a file.
+    process.setChildProcessModifier([] {
+        const rlimit size = {32, 32};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        ::signal(SIGXFSZ, SIG_IGN);
+    });
+    process.start(folder.program(), {});
+    ASSERT_TRUE(process.waitForStarted(5000));
+    const QString window = x.waitForWindow(kMainWindow);
+    ASSERT_FALSE(window.isEmpty());
+    ASSERT_TRUE(x.activate(window));
+    x.key(QStringLiteral("ctrl+q"));
+    const QString message = x.waitForWindow(QStringLiteral("Velmora"));
+    ASSERT_FALSE(message.isEmpty());
+    EXPECT_FALSE(process.waitForFinished(500)) << "the message waits for its answer";
+    ASSERT_TRUE(x.activate(message));
+    x.key(QStringLiteral("Return"));
+    ASSERT_TRUE(process.waitForFinished(kXWaitMs));
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_EQ(readBytes(config.prefsFile()), old);
+    EXPECT_FALSE(QFile::exists(config.prefsFile() + QStringLiteral(".neu")));
 }

@@ -5,6 +5,7 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "app/QuitRequests.h"
 #include "framework/Controls.h"
 #include "framework/Database.h"
 #include "framework/Folders.h"
@@ -16,6 +17,7 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
@@ -23,6 +25,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 // Class 7 has two sections of "Interesse"; the second was cleared and saved.
@@ -306,6 +311,41 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRows
                     << control->objectName().toStdString() << " overlaps " << other->objectName().toStdString();
         }
     }
+}
+
+// A logout, a shutdown, kill, a closed terminal and Ctrl+C in it quit as the
+// quit command does: the open cell saved, the preferences written, status 0.
+class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
+{
+    QuitRequests requests([] { app()._FileQuit_Action(); }, [] { return true; });
+    w->ClassesPopupMenu->setListIndex(4);
+    typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
+    const int signal = GetParam();
+    QTimer::singleShot(200, [signal] { ::kill(::getpid(), signal); });
+    QTimer failSafe;
+    failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
+    failSafe.start(kXWaitMs);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim hilft gern."));
+    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=5\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+
+// Before the session ends, its manager asks the program to save: the open cell and the
+// preferences are saved as at quitting, and the program goes on.
+TEST_F(WindowXvfbTest, TheSessionsSaveRequestSavesTheOpenCellAndThePreferencesAndGoesOn)
+{
+    w->ClassesPopupMenu->setListIndex(3);
+    typeIntoOpenCell(QStringLiteral("Tim fragt gern."));
+    EXPECT_TRUE(app().saveForSessionEnd());
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim fragt gern."));
+    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=4\n"));
+    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
 }
 
 // Quitting and closing the window (last, as it ends the program's run).

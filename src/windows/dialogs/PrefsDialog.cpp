@@ -238,6 +238,9 @@ void PrefsDialog::SaveButton_Action()
 {
     App &a = app();
     PreferencesClass &prefs = *a.pPrefs;
+    // Settings that cannot be written are not taken: the dialog stays open
+    // with them, to be saved again or cancelled.
+    const PreferencesClass before = prefs;
     if (CustomTransferRadioButton->isChecked())
         prefs.SetConnectionType(QStringLiteral("ConectCustom"));
     else if (GenericTransferRadioButton->isChecked())
@@ -246,7 +249,10 @@ void PrefsDialog::SaveButton_Action()
     prefs.SetListFontSize(ValInt(FSizePopupMenu->Text()));
     prefs.SetTargetProcessCreator(pProcCreator);
     prefs.SetTargetProcessname(pProcName);
-    a.SavePrefs(prefs);
+    if (!a.SavePrefs(prefs)) {
+        prefs = before;
+        return;
+    }
     SentenceWindow *window = implicitInstance<SentenceWindow>();
     window->UpdateListFont();
     window->ShowTargetProcessName();

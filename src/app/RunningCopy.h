@@ -1,0 +1,37 @@
+#pragma once
+// One running copy of the program per user and preferences file. The first
+// start holds a lock in the user's runtime folder and listens on a local
+// socket beside it; a later start connects, which brings the first copy's
+// windows to the front, and ends.
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+class RunningCopy : public QObject
+{
+    Q_OBJECT
+public:
+    // Keyed by the user and the preferences file at prefsFile.
+    explicit RunningCopy(const QString &prefsFile);
+    ~RunningCopy() override;
+
+    // True when another copy runs and has been asked to come to the front;
+    // false when this process is the running copy (or none can be told apart).
+    bool handedOver() const { return m_handedOver; }
+
+signals:
+    // The program was started again while this copy runs.
+    void startedAgain();
+
+private:
+    bool askRunningCopy();
+
+    QString m_lockPath;
+    QString m_socketPath;
+    int m_lockFd = -1;
+    bool m_handedOver = false;
+    QLocalServer m_server;
+};
+
+// Brings the main window, and a dialog open over it, to the front.
+void bringProgramToFront();

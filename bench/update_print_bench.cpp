@@ -1,6 +1,6 @@
 // Speed of the update check's feed reading and request, and of the print
-// text: the category list of a large database, and laying out and drawing a
-// long sentence list into a PDF file.
+// window: the category list of a large database, "Alles" and "Nichts" on a
+// long list, and laying out and drawing a long sentence list into a PDF file.
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/Database.h"

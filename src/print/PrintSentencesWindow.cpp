@@ -18,10 +18,10 @@
 #include <QLabel>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTextEdit>

@@ -1,9 +1,10 @@
 // Speed of the update check's feed reading and request, and of the print
-// text: the category list of a large database, and laying out and drawing a
-// long sentence list into a PDF file.
+// window: the category list of a large database, "Alles" and "Nichts" on a
+// long list, and laying out and drawing a long sentence list into a PDF file.
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/Database.h"
+#include "framework/Strings.h"
 #include "print/PrintSentencesWindow.h"
 #include "print/PrintText.h"
 #include "print/SentencePages.h"
@@ -119,6 +120,40 @@ void BM_OpenPrintWindow(benchmark::State &state)
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_OpenPrintWindow)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// "Alles" (select) or "Nichts" (deselect) in the print window on a list of that
+// many rows; "Nichts" is timed with every row selected before.
+void BM_SelectEveryRow(benchmark::State &state, bool select)
+{
+    App application;
+    PrintSentencesWindow window;
+    QStringList lines;
+    for (int i = 0; i < state.range(0); ++i)
+        lines << QStringLiteral("%1\\%2\\Normalform\\Fach %3 : Kriterium %4")
+                     .arg(1 + i % 9)
+                     .arg(2 + i % 9)
+                     .arg(i / 40)
+                     .arg(i);
+    window.FillCatListBox(lines.join(EndOfLine()));
+    window.show();
+    int selected = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!select)
+            window.PushButton2_Action();
+        state.ResumeTiming();
+        select ? window.PushButton2_Action() : window.PushButton1_Action();
+        state.PauseTiming();
+        selected = int(window.CatListBox->selectedItems().size());
+        if (select)
+            window.PushButton1_Action();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = window.CatListBox->topLevelItemCount();
+    state.counters["selected"] = selected;
+}
+BENCHMARK_CAPTURE(BM_SelectEveryRow, Alles, true)->Arg(4000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_SelectEveryRow, Nichts, false)->Arg(4000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 QString longPrintText(int sections)
 {

@@ -121,6 +121,24 @@ void Listbox::setListIndex(int row)
     emit change();
 }
 
+void Listbox::setAllRowsSelected(bool selected)
+{
+    const int rows = topLevelItemCount();
+    if (rows == 0)
+        return;
+    m_selectingFromCode = true;
+    if (selected) {
+        // One range over all rows: the selection model takes it whole, where
+        // selecting row by row makes the view recount its selection each time.
+        const QItemSelection everyRow(model()->index(0, 0), model()->index(rows - 1, columnCount() - 1));
+        selectionModel()->select(everyRow, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    } else {
+        clearSelection();
+    }
+    m_selectingFromCode = false;
+    emit change();
+}
+
 QString Listbox::Cell(int row, int column) const
 {
     const QTreeWidgetItem *item = topLevelItem(row);

@@ -48,6 +48,9 @@ public:
     // row is selected already. A row past the last one selects nothing and
     // raises nothing (a list without rows stops a cascade there).
     void setListIndex(int row);
+    // Selects (or deselects) every row in one step and raises change once;
+    // a list without rows stays as it is and raises nothing.
+    void setAllRowsSelected(bool selected);
     QString List(int row) const { return Cell(row, 0); }
     QString Cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);

@@ -6,6 +6,22 @@
 namespace {
 constexpr qint64 kYieldIntervalMs = 8;
 constexpr unsigned kCallsBetweenClockReads = 64;
+int heldInputDepth = 0;
+
+QEventLoop::ProcessEventsFlags turnFlags()
+{
+    return heldInputDepth > 0 ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents;
+}
+} // namespace
+
+UserInputHeld::UserInputHeld()
+{
+    ++heldInputDepth;
+}
+
+UserInputHeld::~UserInputHeld()
+{
+    --heldInputDepth;
 }
 
 void yieldToEventLoop()
@@ -23,7 +39,7 @@ void yieldToEventLoop()
     if (sinceLastTurn.elapsed() < kYieldIntervalMs)
         return;
     if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(turnFlags());
     sinceLastTurn.restart();
 }
 
@@ -32,7 +48,7 @@ void DoEvents(int maxMs)
     if (!QCoreApplication::instance())
         return;
     if (maxMs > 0)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, maxMs);
+        QCoreApplication::processEvents(turnFlags(), maxMs);
     else
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(turnFlags());
 }

@@ -16,9 +16,9 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -162,6 +162,7 @@ void showPrintSentencesWindow(bool useDuSentences)
 
 void PrintSentencesWindow::Open()
 {
+    const UserInputHeld held;
     pPrintCategories = BuildCatList();
     FillCatListBox(pPrintCategories);
 }
@@ -202,22 +203,17 @@ bool PrintSentencesWindow::CatListBox_CellBackgroundPaint(QPainter &g, const QRe
     return false;
 }
 
-void PrintSentencesWindow::selectAllRows(bool selected)
-{
-    for (int row = 0; row < CatListBox->ListCount(); ++row) {
-        CatListBox->topLevelItem(row)->setSelected(selected);
-        yieldToEventLoop();
-    }
-}
-
+// "Nichts" and "Alles" change the whole selection in one step, with no turn
+// for the event loop in between: a click there cannot print or close the
+// window in the middle of it.
 void PrintSentencesWindow::PushButton1_Action()
 {
-    selectAllRows(false);
+    CatListBox->setAllRowsSelected(false);
 }
 
 void PrintSentencesWindow::PushButton2_Action()
 {
-    selectAllRows(true);
+    CatListBox->setAllRowsSelected(true);
 }
 
 void PrintSentencesWindow::CancelButton_Action()
@@ -232,7 +228,7 @@ void PrintSentencesWindow::PrintButton_Action()
 
 void PrintSentencesWindow::InitPrintContainer()
 {
-    pTempPrintContainer = PrintText::titleBlock(QLocale::system().toString(QDate::currentDate(), QLocale::LongFormat));
+    pTempPrintContainer = PrintText::titleBlock(PrintText::longDate(QDate::currentDate()));
     PrintContainerField->clear();
 }
 
@@ -248,7 +244,12 @@ void PrintSentencesWindow::PrintSelectedCats()
     CancelButton->hide();
     PrintButton->hide();
 
+    const QPointer<PrintSentencesWindow> self(this);
     printThroughDialogs();
+    // The dialogs run event loops of their own; the window refuses to close
+    // while printing, but nothing below may touch it should it be gone.
+    if (!self)
+        return;
 
     PrintProgressBar->setVisible(false);
     PrintProgressBar->repaint();
@@ -270,6 +271,8 @@ void PrintSentencesWindow::printThroughDialogs()
 
     InitPrintContainer();
     if (CatListBox->ListCount() > 0) {
+        // The selection read row by row stays as it was when "Drucken" was pressed.
+        const UserInputHeld held;
         collectSelectedSections();
         PrintContainerField->setPlainText(pTempPrintContainer);
     }
@@ -283,6 +286,7 @@ void PrintSentencesWindow::printThroughDialogs()
     pPaperMargin = SentencePages::kPaperMargin;
     if (!accepted)
         return;
+    const UserInputHeld held;
     if (SentencePages::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
                              pPaperMargin)
         < 0)

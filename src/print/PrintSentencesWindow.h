@@ -53,7 +53,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void selectAllRows(bool selected);
     // Page setup, the print text, the print dialog and the pages.
     void printThroughDialogs();
     // Appends the sections of every selected row to the print text.

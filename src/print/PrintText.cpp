@@ -4,6 +4,9 @@
 #include "framework/EventLoop.h"
 #include "framework/Strings.h"
 
+#include <QDate>
+#include <QLocale>
+
 namespace PrintText {
 
 QString categoryListSql()
@@ -35,6 +38,12 @@ QString categoryLines(Database &db)
     if (result.endsWith(EndOfLine()))
         result.chop(EndOfLine().size());
     return result;
+}
+
+QString longDate(const QDate &date)
+{
+    // Every other text of the printout is German, so the date is too.
+    return QLocale(QLocale::German, QLocale::Germany).toString(date, QLocale::LongFormat);
 }
 
 QString titleBlock(const QString &longDate)

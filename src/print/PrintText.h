@@ -4,6 +4,7 @@
 #include <QString>
 
 class Database;
+class QDate;
 
 namespace PrintText {
 
@@ -14,6 +15,9 @@ QString categoryListSql();
 // the platform line end; "" when the query fails.
 QString categoryLines(Database &db);
 
+// The date as the title block shows it, in German whatever the system's
+// language is: "Montag, 7. Dezember 2026".
+QString longDate(const QDate &date);
 // "SATZLISTENDRUCK Velmora", the date line and an empty line.
 QString titleBlock(const QString &longDate);
 // "Klasse: " lower-upper, the category path, the "Stufe: " line and the

@@ -61,16 +61,24 @@ struct LaidOutText
 
 // Draws the lines that the layout put on page (from 0) and no other: a line
 // drawn clipped on the page before would still be part of the printed text.
-void drawLinesOfPage(QPainter &painter, QTextDocument &document, int page, qreal pageHeight)
+// Pages are drawn in order, so each starts at the block where the one before
+// stopped (first, moved on here) and the whole print reads every block once.
+void drawLinesOfPage(QPainter &painter, QTextBlock &first, int page, qreal pageHeight)
 {
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout *layout = block.layout();
+    // The layout moves a line that would cross a page's end to the next page,
+    // so its middle tells its page.
+    const auto pageOf = [pageHeight](const QPointF &origin, const QTextLine &line) {
+        return int((origin.y() + line.y() + line.height() / 2) / pageHeight);
+    };
+    for (; first.isValid(); first = first.next()) {
+        const QTextLayout *layout = first.layout();
         const QPointF origin = layout->position();
         for (int i = 0; i < layout->lineCount(); ++i) {
             const QTextLine line = layout->lineAt(i);
-            // The layout moves a line that would cross a page's end to the next
-            // page, so its middle tells its page.
-            if (int((origin.y() + line.y() + line.height() / 2) / pageHeight) == page)
+            const int linePage = pageOf(origin, line);
+            if (linePage > page)
+                return; // this block goes on on the next page
+            if (linePage == page)
                 line.draw(&painter, origin);
         }
     }
@@ -109,6 +117,7 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
     const qreal k = g.scale;
     const qreal m = g.margin;
     const QSizeF block = g.blockSize();
+    QTextBlock pageStart = document.begin();
     for (int page = 1; page <= pages; ++page) {
         if (page > 1)
             printer.newPage();
@@ -121,7 +130,7 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
         const qreal top = (page - 1) * block.height();
         painter.translate(m * k, 2 * m * k - top);
         painter.setClipRect(QRectF(QPointF(0, top), block));
-        drawLinesOfPage(painter, document, page - 1, block.height());
+        drawLinesOfPage(painter, pageStart, page - 1, block.height());
         painter.restore();
 
         painter.drawText(QPointF(m * k, (g.height - m / 2) * k), QStringLiteral("Seite ") + Str(page));

@@ -38,6 +38,27 @@ TEST(ListControls, SelectingFromCodeOrByClickAlwaysRaisesChange)
     EXPECT_EQ(popupSpy.count(), 3);
 }
 
+TEST(ListControls, SelectingEveryRowIsOneChange)
+{
+    Listbox list;
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QSignalSpy spy(&list, &Listbox::change);
+    const struct
+    {
+        int rows;
+        bool selected;
+        int selectedAfter, changes;
+    } cases[] = {{0, true, 0, 0}, {3, true, 3, 1}, {3, true, 3, 1}, {3, false, 0, 1}, {3, false, 0, 1}};
+    for (const auto &c : cases) {
+        while (list.ListCount() < c.rows)
+            list.AddRow(QStringLiteral("Zeile"));
+        spy.clear();
+        list.setAllRowsSelected(c.selected);
+        EXPECT_EQ(list.selectedItems().size(), c.selectedAfter) << c.rows << c.selected;
+        EXPECT_EQ(spy.count(), c.changes) << c.rows << c.selected;
+    }
+}
+
 TEST(EdgeLocks, ControlsFollowTheEdgesTheyAreLockedTo)
 {
     QWidget window;

@@ -1,11 +1,15 @@
 // The print window: its category list from a real database, and printing
-// through the real page setup and print dialogs into a PDF read back with pdftotext.
+// through the real page setup and print dialogs into a PDF read back with
+// pdftotext; on an X display of its own, clicked with xdotool on a generated
+// collection. The tests run in the C locale: the printout is German anyway.
+#include "CollectionGenerator.h"
 #include "app/App.h"
 #include "framework/Controls.h"
 #include "framework/ImplicitInstance.h"
 #include "print/PrintSentencesWindow.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
+#include "support/XvfbSession.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -34,6 +39,19 @@ QStringList pdfPages(const QString &pdf)
     return pages;
 }
 
+// The date line of a printout made on date, written out by hand.
+QString germanDateLine(const QDate &date)
+{
+    const char *const days[] = {"Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag", "Sonntag"};
+    const char *const months[] = {"Januar", "Februar", "März", "April", "Mai", "Juni",
+                                  "Juli", "August", "September", "Oktober", "November", "Dezember"};
+    return QStringLiteral("Datum: %1, %2. %3 %4")
+        .arg(QString::fromUtf8(days[date.dayOfWeek() - 1]))
+        .arg(date.day())
+        .arg(QString::fromUtf8(months[date.month() - 1]))
+        .arg(date.year());
+}
+
 class PrintTest : public ::testing::Test
 {
 protected:
@@ -41,14 +59,19 @@ protected:
     {
         const QString path = dir.filePath(QStringLiteral("s.rbd"));
         createSentenceDb(path, rows);
+        return openWindowOn(path);
+    }
+    PrintSentencesWindow *openWindowOn(const QString &path)
+    {
         application.pSentenceDB = std::make_unique<SentenceDatabase>();
         application.pSentenceDB->setDatabaseFile(path);
         EXPECT_TRUE(application.pSentenceDB->Connect());
         showPrintSentencesWindow(false);
         return existingInstance<PrintSentencesWindow>();
     }
-    // Presses "Drucken" and answers the page setup and print dialogs; false cancels the print dialog.
-    QStringList print(PrintSentencesWindow *w, bool accept = true)
+    // Answers the page setup and print dialogs of the next print: into a PDF
+    // file, or with false cancelling the print dialog. The file's path.
+    QString answerPrintDialogs(bool accept = true)
     {
         const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
         QFile::remove(pdf);
@@ -59,6 +82,12 @@ protected:
             d->findChild<QLineEdit *>(QStringLiteral("filename"))->setText(pdf);
             accept ? d->accept() : d->reject();
         });
+        return pdf;
+    }
+    // Presses "Drucken" and answers the dialogs; the printed pages.
+    QStringList print(PrintSentencesWindow *w, bool accept = true)
+    {
+        const QString pdf = answerPrintDialogs(accept);
         w->PrintButton->click();
         return QFile::exists(pdf) ? pdfPages(pdf) : QStringList();
     }
@@ -81,6 +110,7 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
         sentenceRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
         sentenceRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
     });
+    const QDate today = QDate::currentDate();
     QStringList rows;
     for (int r = 0; r < w->CatListBox->ListCount(); ++r)
         rows << QStringList{w->CatListBox->Cell(r, 0), w->CatListBox->Cell(r, 1), w->CatListBox->Cell(r, 2),
@@ -91,8 +121,12 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
     // Without a selection the title block alone is printed, on one page.
     const QStringList pages = print(w);
     ASSERT_EQ(pages.size(), 1);
-    for (const char *shown : {"Velmora 9 Kelmarin Software", "SATZLISTENDRUCK Velmora", "Datum: ", "Seite 1"})
+    for (const char *shown : {"Velmora 9 Kelmarin Software", "SATZLISTENDRUCK Velmora", "Seite 1"})
         EXPECT_TRUE(pages[0].contains(QString::fromUtf8(shown))) << shown;
+    // German in the C locale too (a print just after midnight has the next day's date).
+    EXPECT_TRUE(pages[0].contains(germanDateLine(today) + u'\n')
+                || pages[0].contains(germanDateLine(today.addDays(1)) + u'\n'))
+        << pages[0].toStdString();
     EXPECT_FALSE(pages[0].contains(QStringLiteral("Klasse:")));
     EXPECT_TRUE(print(w, false).isEmpty()) << "a cancelled print dialog prints nothing";
     EXPECT_TRUE(w->PrintButton->isVisible());
@@ -123,4 +157,74 @@ TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
     EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A : B : C\nStufe: 0\n8-1  Null\n\n\n"
                                                   "Klasse: 1-2  A : B : C\nStufe: 5\n9-1  Fünf\n\n\n")));
     EXPECT_FALSE(container.contains(QStringLiteral("Sechs")));
+}
+
+// The window clicked on a real display: a collection of 4,000 sub-categories,
+// each listed once with one section of sentences.
+class PrintXvfbTest : public PrintTest
+{
+protected:
+    static constexpr int kRows = 4000;
+
+    void SetUp() override
+    {
+        if (!g_x->isRunning())
+            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        const QString sentences = dir.filePath(QStringLiteral("s.txt"));
+        const QString phrases = dir.filePath(QStringLiteral("p.txt"));
+        const QString database = dir.filePath(QStringLiteral("big.rbd"));
+        GeneratedCollection written;
+        ASSERT_TRUE(writeCollection(sentences, phrases, CollectionSize{kRows, kRows}, written));
+        SentenceImporter::Counts counts;
+        QStringList messages;
+        ASSERT_TRUE(SentenceImporter::buildDatabase(sentences, phrases, database, counts, messages)) << messages.join(u'\n').toStdString();
+        w = openWindowOn(database);
+        ASSERT_EQ(w->CatListBox->ListCount(), kRows);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w, kWaitMs));
+        ASSERT_TRUE(g_x->activate(QString::number(w->winId())));
+    }
+
+    // Clicks the buttons one right after the other, as fast as a hand can,
+    // while the program goes on handling events.
+    static void clickInTurn(std::initializer_list<QWidget *> buttons)
+    {
+        QString script = QStringLiteral("xdotool");
+        for (QWidget *button : buttons) {
+            const QPoint p = button->mapToGlobal(button->rect().center());
+            script += QStringLiteral(" mousemove %1 %2 click 1").arg(p.x()).arg(p.y());
+        }
+        QProcess tool;
+        tool.setProcessEnvironment(g_x->environment());
+        tool.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+        ASSERT_TRUE(tool.waitForStarted(5000));
+        ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kWaitMs));
+    }
+
+    static constexpr int kWaitMs = 20000;
+    PrintSentencesWindow *w = nullptr;
+};
+
+TEST_F(PrintXvfbTest, AllesThenAbbrechenClosesTheWindowAndTheProgramGoesOn)
+{
+    const QPointer<PrintSentencesWindow> window(w);
+    clickInTurn({w->PushButton2, w->CancelButton});
+    EXPECT_TRUE(QTest::qWaitFor([&window] { return window.isNull(); }, kWaitMs)) << "the window is gone";
+    EXPECT_EQ(existingInstance<PrintSentencesWindow>(), nullptr);
+}
+
+TEST_F(PrintXvfbTest, AllesThenDruckenPrintsTheBlockOfEveryRow)
+{
+    const QString pdf = answerPrintDialogs();
+    clickInTurn({w->PushButton2, w->PrintButton});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pdf) && w->PrintButton->isVisible(); }, 60000));
+    const QString printed = pdfPages(pdf).join(u'\n');
+    EXPECT_EQ(w->CatListBox->selectedItems().size(), kRows);
+    const QStringList lines = printed.split(u'\n');
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const QString &line) { return line.trimmed() == QStringLiteral("Stufe: 1"); }),
+              kRows);
+    // The first and the last row of the list are both there.
+    for (int criterion : {0, kRows - 1})
+        EXPECT_TRUE(printed.contains(QStringLiteral(" : ") + generatedSubCategory(criterion) + u'\n'))
+            << criterion;
 }

@@ -10,11 +10,11 @@
 #include <functional>
 
 namespace {
-// How long a target has to fetch the text after the paste key: a busy target
-// is given a moment, and one that remembered the former clipboard content's
-// formats (an image) and pasted nothing has looked at the clipboard again by
-// then. The inserting scripts wait as long.
-constexpr int kFetchWaitMs = 1500;
+// How long a target has to fetch the text after the paste key, and after the
+// second one. A word processor that still had the former clipboard content
+// (an image) in mind asks for that, pastes nothing and is busy for seconds
+// before it takes the second paste. The inserting scripts wait as long.
+constexpr int kFetchWaitMs[] = {1500, 6000};
 
 // Offers the sentence on the clipboard and runs paste; when the target did
 // not fetch it, the paste key goes once more.
@@ -23,10 +23,10 @@ Delivery pasteFromClipboard(QClipboard &clipboard, const QString &sentence, cons
     // The program stays the clipboard's owner and serves the text to the
     // target while the paste script runs and afterwards.
     const ClipboardOffer offer(clipboard, sentence);
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    for (const int waitMs : kFetchWaitMs) {
         if (!paste())
             return Delivery::NoWindow;
-        if (offer.waitForFetch(kFetchWaitMs))
+        if (offer.waitForFetch(waitMs))
             return Delivery::Delivered;
     }
     return Delivery::NotTaken;

@@ -490,10 +490,11 @@ std::vector<Format> textFormats(const std::string &text)
     return formats;
 }
 
-// How long a target has to fetch the text after the paste key: a busy target
-// is given a moment, and one that remembered the former content's formats
-// (an image) and pasted nothing has looked at the clipboard again by then.
-constexpr milliseconds kFetchWait{1500};
+// How long a target has to fetch the text after the paste key, and after the
+// second one. A word processor that still had the former content (an image)
+// in mind asks for that, pastes nothing and is busy for seconds before it
+// takes the second paste.
+constexpr milliseconds kFetchWait[] = {milliseconds(1500), milliseconds(6000)};
 
 // Runs command (a program and its arguments) and waits for it; whether it succeeded.
 bool runCommand(char **command)
@@ -534,12 +535,14 @@ int hold(char **pasteCommand)
     // Only a fetch of the text counts: a target that asks for a format the
     // former content had has pasted nothing.
     bool stillOwner = true;
-    for (int attempt = 0; attempt < 2 && !served && stillOwner; ++attempt) {
+    for (const milliseconds wait : kFetchWait) {
+        if (served || !stillOwner)
+            break;
         if (!runCommand(pasteCommand)) {
             selection.giveUp();
             return 1;
         }
-        stillOwner = selection.serve([&] { return served; }, noteServed, Clock::now() + kFetchWait);
+        stillOwner = selection.serve([&] { return served; }, noteServed, Clock::now() + wait);
     }
     if (!served) {
         selection.giveUp();

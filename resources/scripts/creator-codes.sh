@@ -5,9 +5,8 @@
 #
 # The name of an application is the class of its window (the second part of
 # WM_CLASS), as vm-x11 reads it: UTF-8, or Latin-1 when it is no valid UTF-8.
-# Its creator code comes from the table of known
-# applications below, otherwise it is the first four characters of the name,
-# padded with blanks.
+# Its creator code comes from the table of known applications below,
+# otherwise it is the first four characters of the name, padded with blanks.
 
 x11="$(dirname "$0")/vm-x11"
 # The classes of the word processor; the table below gives them "MSWD".
@@ -48,7 +47,7 @@ paste_into_window() {
 
 # Inserts the text on standard input into window $1 by pasting it. Typing
 # would lose characters outside ASCII. The paste key goes once more when the
-# target did not fetch the text within a short wait (an application that still
+# target did not fetch the text within a moment (an application that still
 # has the former clipboard content in mind pastes nothing the first time);
 # exit status 4 tells that it never fetched it. The clipboard gets back what
 # it held before, in every format, once the target has taken the text, unless

@@ -4,9 +4,9 @@
 # of the X server.
 #
 # The name of an application is the class of its window (the second part of
-# WM_CLASS), read as UTF-8. Its creator code comes from the table of known
-# applications below, otherwise it is the first four characters of the name,
-# padded with blanks.
+# WM_CLASS), as vm-x11 reads it: UTF-8, or Latin-1 when it is no valid UTF-8.
+# Its creator code comes from the table of known applications below,
+# otherwise it is the first four characters of the name, padded with blanks.
 
 x11="$(dirname "$0")/vm-x11"
 # The classes of the word processor; the table below gives them "MSWD".
@@ -46,12 +46,15 @@ paste_into_window() {
 }
 
 # Inserts the text on standard input into window $1 by pasting it. Typing
-# would lose characters outside ASCII. The clipboard gets back what it held
-# before, in every format, once the target has taken the text (or after ten
-# seconds), unless something newer was copied meanwhile; that runs on its own
-# after the script has ended.
+# would lose characters outside ASCII. The paste key goes once more when the
+# target did not fetch the text within a moment (an application that still
+# has the former clipboard content in mind pastes nothing the first time);
+# exit status 4 tells that it never fetched it. The clipboard gets back what
+# it held before, in every format, once the target has taken the text, unless
+# something newer was copied meanwhile; that runs on its own after the script
+# has ended.
 insert_into_window() {
     [ -n "$1" ] || return 1
-    "$x11" hold || return 1
-    paste_into_window "$1"
+    "$x11" activate "$1" || return 1
+    "$x11" hold xdotool key --clearmodifiers ctrl+v
 }

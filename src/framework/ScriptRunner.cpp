@@ -62,6 +62,8 @@ ScriptResult ScriptRunner::run(int number, const QStringList &arguments, const Q
         if (result.output.endsWith(u'\r'))
             result.output.chop(1);
     }
-    result.succeeded = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.succeeded = result.exitCode == 0;
     return result;
 }

@@ -13,6 +13,8 @@ struct ScriptResult
     QString output;
     // Ended by itself with exit status 0.
     bool succeeded = false;
+    // Its exit status when it ended by itself, else -1.
+    int exitCode = -1;
 };
 
 class ScriptRunner

@@ -1,10 +1,37 @@
 // Transfer to the target application.
 #include "app/App.h"
+#include "framework/ClipboardOffer.h"
 #include "transfer/ScriptOperations.h"
 #include "transfer/TransferRoute.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+
+#include <functional>
+
+namespace {
+// How long a target has to fetch the text after the paste key, and after the
+// second one. A word processor that still had the former clipboard content
+// (an image) in mind asks for that, pastes nothing and is busy for seconds
+// before it takes the second paste. The inserting scripts wait as long.
+constexpr int kFetchWaitMs[] = {1500, 6000};
+
+// Offers the sentence on the clipboard and runs paste; when the target did
+// not fetch it, the paste key goes once more.
+Delivery pasteFromClipboard(QClipboard &clipboard, const QString &sentence, const std::function<bool()> &paste)
+{
+    // The program stays the clipboard's owner and serves the text to the
+    // target while the paste script runs and afterwards.
+    const ClipboardOffer offer(clipboard, sentence);
+    for (const int waitMs : kFetchWaitMs) {
+        if (!paste())
+            return Delivery::NoWindow;
+        if (offer.waitForFetch(waitMs))
+            return Delivery::Delivered;
+    }
+    return Delivery::NotTaken;
+}
+} // namespace
 
 int App::TransferSentence(const QString &sentence)
 {
@@ -21,37 +48,39 @@ int App::TransferSentence(const QString &sentence)
 
     const TransferRoute route = chooseTransferRoute(creator, [this] { return pPrefs->GetConnectionType(); });
     QClipboard *clipboard = QGuiApplication::clipboard();
-    bool delivered = true;
+    Delivery delivery = Delivery::Delivered;
     switch (route) {
     case TransferRoute::Nothing:
         return 0;
     case TransferRoute::InsertMSWD:
-        delivered = setSelectionMSWD({sentence});
+        delivery = setSelectionMSWD({sentence});
         break;
     case TransferRoute::InsertOther:
-        delivered = setSelectionOther({processName, sentence});
+        delivery = setSelectionOther({processName, sentence});
         break;
     case TransferRoute::PasteGeneric:
     case TransferRoute::PasteMSWD:
         if (!clipboard)
             break;
-        // The program stays the clipboard's owner and serves the text to the
-        // target while the paste script runs and afterwards.
-        clipboard->setText(sentence);
-        delivered = route == TransferRoute::PasteMSWD ? setSelectionWithPasteMSWD({processName})
-                                                      : setSelectionWithPaste({processName});
+        delivery = pasteFromClipboard(*clipboard, sentence, [&] {
+            return route == TransferRoute::PasteMSWD ? setSelectionWithPasteMSWD({processName})
+                                                     : setSelectionWithPaste({processName});
+        });
         break;
     }
-    if (!delivered) {
-        // The teacher must not believe the sentence is in the report: it waits
-        // on the clipboard to be pasted by hand.
-        if (clipboard && !usesClipboard(route))
-            clipboard->setText(sentence);
-        ShowOKDialog(QStringLiteral("Text nicht eingefügt"),
-                     QStringLiteral("Von „%1“ ist kein Fenster geöffnet, in das der Text eingefügt werden kann. "
-                                    "Der Text liegt in der Zwischenablage; Sie können ihn von Hand einfügen.")
-                         .arg(processName),
-                     QString());
-    }
+    if (delivery == Delivery::Delivered)
+        return 0;
+    // The teacher must not believe the sentence is in the report: it waits
+    // on the clipboard to be pasted by hand.
+    if (clipboard)
+        clipboard->setText(sentence);
+    const QString reason =
+        delivery == Delivery::NoWindow
+            ? QStringLiteral("Von „%1“ ist kein Fenster geöffnet, in das der Text eingefügt werden kann.")
+            : QStringLiteral("„%1“ hat den Text nicht übernommen.");
+    ShowOKDialog(QStringLiteral("Text nicht eingefügt"),
+                 reason.arg(processName)
+                     + QStringLiteral(" Der Text liegt in der Zwischenablage; Sie können ihn von Hand einfügen."),
+                 QString());
     return 0;
 }

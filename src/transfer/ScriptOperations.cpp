@@ -36,10 +36,17 @@ ScriptResult runScript(int number, const ScriptParams &params, int timeoutMs = S
     return runScript(number, params, params.size(), timeoutMs);
 }
 
+// The exit status by which the inserting scripts tell that the target's
+// window was there but did not fetch the text.
+constexpr int kNotTakenStatus = 4;
+
 // The last parameter, the sentence, goes to standard input, the others are arguments.
-bool runWithLastOnInput(int number, const ScriptParams &params)
+Delivery insertWithLastOnInput(int number, const ScriptParams &params)
 {
-    return runScript(number, params, std::max<qsizetype>(params.size() - 1, 0)).succeeded;
+    const ScriptResult result = runScript(number, params, std::max<qsizetype>(params.size() - 1, 0));
+    if (result.succeeded)
+        return Delivery::Delivered;
+    return result.exitCode == kNotTakenStatus ? Delivery::NotTaken : Delivery::NoWindow;
 }
 } // namespace
 
@@ -48,9 +55,9 @@ QString runScriptFunction(int number, const ScriptParams &params)
     return runScript(number, params).output;
 }
 
-bool setSelectionOther(const ScriptParams &params)
+Delivery setSelectionOther(const ScriptParams &params)
 {
-    return runWithLastOnInput(ScriptNumber::setSelectionOther, params);
+    return insertWithLastOnInput(ScriptNumber::setSelectionOther, params);
 }
 
 QString getFrontprocess(const ScriptParams &params)
@@ -73,9 +80,9 @@ QString getCreatorToProcName(const ScriptParams &params)
     return runScriptFunction(ScriptNumber::getCreatorToProcName, params);
 }
 
-bool setSelectionMSWD(const ScriptParams &params)
+Delivery setSelectionMSWD(const ScriptParams &params)
 {
-    return runWithLastOnInput(ScriptNumber::setSelectionMSWD, params);
+    return insertWithLastOnInput(ScriptNumber::setSelectionMSWD, params);
 }
 
 bool setSelectionWithPaste(const ScriptParams &params)

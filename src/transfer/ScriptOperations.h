@@ -25,13 +25,20 @@ constexpr int setSelectionWithPasteMSWD = 176;
 // list) and returns its text result.
 QString runScriptFunction(int number, const ScriptParams &params);
 
-// The operations that put text into the target return whether their script
-// succeeded: false when the target has no window to take it. The inserting
-// ones hand their last parameter, the sentence, to the script on standard
-// input, so that a text of any length gets there.
+// What became of a text an inserting script handed to the target.
+enum class Delivery {
+    Delivered,
+    NoWindow, // the target has no window to take it (or the script failed)
+    NotTaken, // its window was there but did not fetch the text
+};
+
+// The inserting operations hand their last parameter, the sentence, to the
+// script on standard input, so that a text of any length gets there. The
+// paste operations return whether their script succeeded: false when the
+// target has no window to take the paste.
 
 // (target process name, sentence): inserts the sentence into that application.
-bool setSelectionOther(const ScriptParams &params);
+Delivery setSelectionOther(const ScriptParams &params);
 // (): creator code of the application in front.
 QString getFrontprocess(const ScriptParams &params);
 // (): name of the application in front.
@@ -41,7 +48,7 @@ QString ChooseApp(const ScriptParams &params);
 // (process name): creator code of that application.
 QString getCreatorToProcName(const ScriptParams &params);
 // (sentence): inserts the sentence into the word processor.
-bool setSelectionMSWD(const ScriptParams &params);
+Delivery setSelectionMSWD(const ScriptParams &params);
 // (target process name): pastes the clipboard into that application.
 bool setSelectionWithPaste(const ScriptParams &params);
 // (target process name): the same for the word processor.

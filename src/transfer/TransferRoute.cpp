@@ -18,8 +18,3 @@ TransferRoute chooseTransferRoute(const QString &creator, const std::function<QS
     }
     return isWord ? TransferRoute::PasteMSWD : TransferRoute::PasteGeneric;
 }
-
-bool usesClipboard(TransferRoute route)
-{
-    return route == TransferRoute::PasteGeneric || route == TransferRoute::PasteMSWD;
-}

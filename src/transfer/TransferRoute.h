@@ -23,5 +23,3 @@ inline const QString &customConnectionType()
 // The route for a target. The connection type is asked for only when the
 // creator code has a route of its own for the custom connection.
 TransferRoute chooseTransferRoute(const QString &creator, const std::function<QString()> &connectionType);
-
-bool usesClipboard(TransferRoute route);

@@ -95,6 +95,9 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
         {false, "Text nicht eingefügt",
          QStringLiteral("Von „LibreOffice Writer“ ist kein Fenster geöffnet, in das der Text eingefügt werden kann. "
                         "Der Text liegt in der Zwischenablage; Sie können ihn von Hand einfügen.")},
+        {false, "Text nicht eingefügt",
+         QStringLiteral("„LibreOffice Writer“ hat den Text nicht übernommen. Der Text liegt in der Zwischenablage; "
+                        "Sie können ihn von Hand einfügen.")},
         {false, "Formulierungen nicht gespeichert!",
          QStringLiteral("Die Formulierungen für Klasse 10, Normalform / Arbeitsverhalten / Selbstständigkeit, Stufe 5 "
                         "(Du-Form) konnten nicht gespeichert werden. Die Datenbank wird gerade von einem anderen "

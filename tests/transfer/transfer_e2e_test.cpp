@@ -6,6 +6,7 @@
 #include "support/TargetWindow.h"
 #include "support/TestSupport.h"
 #include "support/XvfbSession.h"
+#include "transfer/TransferRoute.h"
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QGuiApplication>
@@ -25,6 +26,14 @@ QByteArray clipboardData(const QString &format)
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     return data && data->hasFormat(format) ? data->data(format) : QByteArray();
 }
+
+// Brings a window (an id) to the front; for the program's own, until it knows it is active.
+bool bringToFront(const QString &window, const QWidget &program)
+{
+    const auto programActive = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
+    return g_x->activate(window)
+           && (window != QString::number(program.winId()) || QTest::qWaitFor(programActive, kXWaitMs));
+}
 } // namespace
 
 // Of two windows the one used last takes the sentence, then the other, even minimised; then the teacher is told.
@@ -40,10 +49,7 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
     program->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
     const QString programWindow = QString::number(program->winId());
-    const auto bringToFront = [&](const QString &window) {
-        const auto programActive = [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; };
-        return g_x->activate(window) && (window != programWindow || QTest::qWaitFor(programActive, kXWaitMs));
-    };
+    const auto bringToFront = [&](const QString &window) { return ::bringToFront(window, *program); };
     const QString sentence = QString::fromUtf8("Sie arbeitet, Klaus' Heft ist „ordentlich“: Ä Ö Ü ß – $HOME.\n");
     // Another program's image or formatted text stays on the clipboard of the direct routes.
     const QString former = files.filePath(QStringLiteral("former"));
@@ -57,10 +63,12 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
         const char *formerFormat; // on the clipboard before a direct route, from another program
         int sentenceLength;
         int pasteDelayMs; // how late window B fetches the paste
-    } runs[] = {{"Ärger", "Ärge", "ConnectGeneric", nullptr, 0, 0},              // clipboard and script 175
-                {"libreoffice-writer", "MSWD", "ConnectGeneric", nullptr, 0, 0}, // clipboard and script 176
-                {"C#+Anwendung", "C#+A", "ConectCustom", "image/png", 200000, 0}, // direct insertion, script 168
-                {"libreoffice-writer", "MSWD", "ConectCustom", "text/html", 0, 5000}}; // direct insertion, script 174
+        bool latin1Class; // the class written in Latin-1, as older X programs do
+    } runs[] = {{"Ärger", "Ärge", "ConnectGeneric", nullptr, 0, 0, false},              // clipboard and script 175
+                {"Zeugnisä", "Zeug", "ConnectGeneric", nullptr, 0, 0, true},             // the same, Latin-1 class
+                {"libreoffice-writer", "MSWD", "ConnectGeneric", nullptr, 0, 0, false}, // clipboard and script 176
+                {"C#+Anwendung", "C#+A", "ConectCustom", "image/png", 200000, 0, false}, // direct insertion, script 168
+                {"libreoffice-writer", "MSWD", "ConectCustom", "text/html", 0, 1000, false}}; // direct insertion, 174
     for (const auto &run : runs) {
         SCOPED_TRACE(std::string(run.className) + " / " + run.connection);
         const QString name = QString::fromUtf8(run.className);
@@ -68,8 +76,10 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
         text.truncate(std::max<qsizetype>(run.sentenceLength, sentence.size()));
         app.pPrefs->SetConnectionType(QString::fromUtf8(run.connection));
         app.pPrefs->SetLinkLocked(false);
-        auto a = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("a")));
-        auto b = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("b")), run.pasteDelayMs);
+        auto a = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("a")), 0, PasteHabit::TakesEvery,
+                                                run.latin1Class);
+        auto b = std::make_unique<TargetWindow>(name, files.filePath(QStringLiteral("b")), run.pasteDelayMs,
+                                                PasteHabit::TakesEvery, run.latin1Class);
 
         // Captured when the program goes to the background, as the application calls itself.
         ASSERT_TRUE(bringToFront(programWindow) && bringToFront(a->window()));
@@ -107,6 +117,77 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
                                                            "der Zwischenablage; Sie können ihn von Hand einfügen.")
                                                 .arg(name)});
         EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    }
+    delete program;
+    setProgramFolder(QString());
+}
+
+// The word processor on both its routes after an image was copied: a target that ignores the first paste
+// gets the sentence once by a second one; a target that takes no paste is reported, the sentence left on
+// the clipboard. The direct route gives the image back once the sentence is in.
+TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
+{
+    if (!g_x->isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    TempConfigHome home;
+    QTemporaryDir files;
+    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+    App app;
+    SentenceWindow *program = implicitInstance<SentenceWindow>();
+    program->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
+    const QString name = QStringLiteral("libreoffice-writer");
+    app.pPrefs->SetTargetProcessname(name);
+    app.pPrefs->SetTargetProcessCreator(QStringLiteral("MSWD"));
+    app.pPrefs->SetLinkLocked(true);
+    const QString picture = files.filePath(QStringLiteral("picture.png"));
+    writeBytes(picture, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(2000, '\x02'));
+    const QString sentence = utf8("Sie schreibt „sauber“: Ä Ö Ü ß.");
+    const QString notTaken = QStringLiteral("Text nicht eingefügt\n„%1“ hat den Text nicht übernommen. Der Text liegt "
+                                            "in der Zwischenablage; Sie können ihn von Hand einfügen.")
+                                 .arg(name);
+
+    const struct
+    {
+        const char *connection;
+        PasteHabit habit;
+        bool arrives;
+    } runs[] = {{"ConnectGeneric", PasteHabit::TakesEvery, true}, // clipboard and script 176
+                {"ConnectGeneric", PasteHabit::IgnoresFirstAfterImage, true},
+                {"ConnectGeneric", PasteHabit::TakesNone, false},
+                {"ConectCustom", PasteHabit::TakesEvery, true}, // direct insertion, script 174
+                {"ConectCustom", PasteHabit::IgnoresFirstAfterImage, true},
+                {"ConectCustom", PasteHabit::TakesNone, false}};
+    for (const auto &run : runs) {
+        SCOPED_TRACE(std::string(run.connection) + " / habit " + std::to_string(static_cast<int>(run.habit)));
+        app.pPrefs->SetConnectionType(QString::fromUtf8(run.connection));
+        TargetWindow target(name, files.filePath(QString::number(&run - runs)), 0, run.habit);
+        ASSERT_FALSE(target.window().isEmpty());
+        QProcess::execute(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                                    QStringLiteral("-t"), QStringLiteral("image/png"), picture});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return target.sawImage(); }, kXWaitMs));
+        const QByteArray image = clipboardData(QStringLiteral("image/png"));
+        ASSERT_FALSE(image.isEmpty());
+        ASSERT_TRUE(bringToFront(QString::number(program->winId()), *program));
+
+        ModalScript answers;
+        EXPECT_EQ(app.TransferSentence(sentence), 0);
+        if (run.arrives) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kXWaitMs)) << target.text().toStdString();
+            QTest::qWait(300);
+            EXPECT_EQ(target.text(), sentence); // once, not twice
+            EXPECT_EQ(answers.seen, QStringList());
+            if (QString::fromUtf8(run.connection) == customConnectionType())
+                EXPECT_TRUE(QTest::qWaitFor([&] { return clipboardData(QStringLiteral("image/png")) == image; },
+                                            kXWaitMs));
+            else
+                EXPECT_EQ(QGuiApplication::clipboard()->text(), sentence);
+        } else {
+            QTest::qWait(300);
+            EXPECT_EQ(answers.seen, QStringList{notTaken});
+            EXPECT_EQ(target.text(), QString());
+            EXPECT_EQ(QGuiApplication::clipboard()->text(), sentence);
+        }
     }
     delete program;
     setProgramFolder(QString());

@@ -2,21 +2,25 @@
 // each answer costs one process and every wait ends on an event:
 //
 //   vm-x11 front                  class of the active window ("" when none)
-//   vm-x11 class WINDOW           class of that window, as UTF-8 bytes
+//   vm-x11 class WINDOW           class of that window, in UTF-8
 //   vm-x11 window CLASS...        the window of any of these classes used last
 //                                 (topmost in the stacking order, minimised
 //                                 ones included); exit 1 when there is none
 //   vm-x11 activate WINDOW        brings it to the front (restoring it when
 //                                 minimised); exit 1 when it did not become active
-//   vm-x11 hold                   serves standard input as the clipboard text,
-//                                 then returns while a background process keeps
-//                                 serving it and afterwards puts back what the
-//                                 clipboard held before, in every format
+//   vm-x11 hold COMMAND...        serves standard input as the clipboard text and
+//                                 runs COMMAND (the paste key); runs it once more
+//                                 when the text was not fetched within a short
+//                                 wait, and exits 4 when it still was not. Once
+//                                 fetched it returns while a background process
+//                                 keeps serving it and afterwards puts back what
+//                                 the clipboard held before, in every format
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <sys/select.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -80,6 +84,49 @@ Window activeWindow()
     return active.empty() ? None : active.front();
 }
 
+bool isUtf8(const std::string &bytes)
+{
+    for (size_t i = 0; i < bytes.size();) {
+        const auto byte = [&](size_t at) { return static_cast<unsigned char>(bytes[at]); };
+        const unsigned char lead = byte(i);
+        const size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                              : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        if (length == 0 || i + length > bytes.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((byte(i + k) & 0xC0) != 0x80)
+                return false;
+        // No overlong forms, surrogates or code points beyond U+10FFFF.
+        const unsigned char second = length > 1 ? byte(i + 1) : 0;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
+            || (lead == 0xF4 && second > 0x8F))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// WM_CLASS is Latin-1 by the X conventions, while many programs write UTF-8
+// there: a class that is valid UTF-8 is taken as it is, any other as Latin-1.
+// Every name this helper prints or compares passes through here, so that the
+// name shown, stored and searched is one and the same.
+std::string nameText(const char *bytes)
+{
+    const std::string raw = bytes ? bytes : "";
+    if (isUtf8(raw))
+        return raw;
+    std::string text;
+    for (const unsigned char c : raw) {
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
+}
+
 // The class of a window (the second part of WM_CLASS), else its instance name.
 struct WindowClass
 {
@@ -92,8 +139,8 @@ WindowClass windowClass(Window window)
     WindowClass result;
     XClassHint hint{};
     if (window != None && XGetClassHint(g_display, window, &hint)) {
-        result.instance = hint.res_name ? hint.res_name : "";
-        result.name = hint.res_class ? hint.res_class : "";
+        result.instance = nameText(hint.res_name);
+        result.name = nameText(hint.res_class);
         XFree(hint.res_name);
         XFree(hint.res_class);
     }
@@ -443,9 +490,32 @@ std::vector<Format> textFormats(const std::string &text)
     return formats;
 }
 
-int hold()
+// How long a target has to fetch the text after the paste key, and after the
+// second one. A word processor that still had the former content (an image)
+// in mind asks for that, pastes nothing and is busy for seconds before it
+// takes the second paste.
+constexpr milliseconds kFetchWait[] = {milliseconds(1500), milliseconds(6000)};
+
+// Runs command (a program and its arguments) and waits for it; whether it succeeded.
+bool runCommand(char **command)
+{
+    const pid_t child = fork();
+    if (child < 0)
+        return false;
+    if (child == 0) {
+        execvp(command[0], command);
+        _exit(127);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+int hold(char **pasteCommand)
 {
     const std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+    std::freopen("/dev/null", "r", stdin);
     const Window window = XCreateSimpleWindow(g_display, DefaultRootWindow(g_display), 0, 0, 1, 1, 0, 0, 0);
     XSelectInput(g_display, window, PropertyChangeMask);
     Selection selection(window);
@@ -455,7 +525,31 @@ int hold()
         return 1;
     XFlush(g_display);
 
-    // The caller goes on once the text is offered; the rest runs on its own.
+    Clock::time_point firstServed{};
+    bool served = false;
+    const auto noteServed = [&](const Format &) {
+        if (!served)
+            firstServed = Clock::now();
+        served = true;
+    };
+    // Only a fetch of the text counts: a target that asks for a format the
+    // former content had has pasted nothing.
+    bool stillOwner = true;
+    for (const milliseconds wait : kFetchWait) {
+        if (served || !stillOwner)
+            break;
+        if (!runCommand(pasteCommand)) {
+            selection.giveUp();
+            return 1;
+        }
+        stillOwner = selection.serve([&] { return served; }, noteServed, Clock::now() + wait);
+    }
+    if (!served) {
+        selection.giveUp();
+        return 4;
+    }
+
+    // The caller goes on once the text is taken; the rest runs on its own.
     std::fflush(stdout);
     const pid_t child = fork();
     if (child < 0)
@@ -463,23 +557,16 @@ int hold()
     if (child > 0)
         _exit(0);
     setsid();
-    std::freopen("/dev/null", "r", stdin);
     std::freopen("/dev/null", "w", stdout);
     std::freopen("/dev/null", "w", stderr);
 
-    // The target asks for the text once, maybe in a second form right after;
-    // the former content returns a moment after the first answer. A target
-    // that never asks gets ten seconds.
-    Clock::time_point firstServed{};
-    bool served = false;
+    // The target may ask for the text in a second form right after the first;
+    // the former content returns a moment after the first answer.
     const auto takenByTarget = [&] {
-        return selection.restoreRequested() || (served && Clock::now() - firstServed > milliseconds(300));
+        return selection.restoreRequested() || Clock::now() - firstServed > milliseconds(300);
     };
-    const bool stillOwner = selection.serve(takenByTarget, [&](const Format &) {
-        if (!served)
-            firstServed = Clock::now();
-        served = true;
-    }, Clock::now() + milliseconds(10000));
+    if (stillOwner)
+        stillOwner = selection.serve(takenByTarget, noteServed, Clock::now() + milliseconds(10000));
     if (!stillOwner)
         return 0; // something newer was copied meanwhile: it stays
     if (former.empty()) {
@@ -512,12 +599,16 @@ int main(int argc, char **argv)
         status = printClass(activeWindow());
     else if (command == "class" && argc == 3)
         status = printClass(windowArgument(argv[2]));
-    else if (command == "window" && argc >= 3)
-        status = findWindow(std::vector<std::string>(argv + 2, argv + argc));
+    else if (command == "window" && argc >= 3) {
+        std::vector<std::string> names;
+        for (int i = 2; i < argc; ++i)
+            names.push_back(nameText(argv[i]));
+        status = findWindow(names);
+    }
     else if (command == "activate" && argc == 3)
         status = activate(windowArgument(argv[2]));
-    else if (command == "hold")
-        status = hold();
+    else if (command == "hold" && argc >= 3)
+        status = hold(argv + 2);
     XCloseDisplay(g_display);
     return status;
 }

@@ -12,6 +12,8 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <cstdio>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,4 +144,46 @@ TEST_F(AppStoreTest, ImportReplacesTheDatabaseOnlyWhenEveryRowIsStored)
     EXPECT_EQ(script.seen[3], QStringLiteral("IMPORT Standardformulierungen KOMPLETT!\n\n3 Zeilen importiert."));
     EXPECT_EQ(firstValue(file(kDbName), QStringLiteral("select count(*) as v from Saetze")), QStringLiteral("4"));
     EXPECT_EQ(indexCount(file(kDbName)), 2);
+}
+
+TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItChangedTheSection)
+{
+    const struct
+    {
+        const char *replacement; // what is renamed over the database file, "" deletes it
+        const char *storedThere; // the section's text in the replacement
+        bool written;
+        const char *problem;
+    } cases[] = {
+        {"same", "Alter Satz", true, ""},
+        {"changed", "Satz einer Kollegin", false, "an anderer Stelle geändert"},
+        {"no database", "", false, "ersetzt oder gelöscht"},
+        {"", "", false, "ersetzt oder gelöscht"},
+    };
+    const QString path = file(kDbName);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.replacement);
+        createSentenceDb(path, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
+        ASSERT_TRUE(m_app.OpenSentenceDBwithName(kDbName));
+        const QString read = m_app.GetSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false, false);
+        // A backup tool or a colleague's copy: a new file moved over the old one.
+        const QString copy = file(QStringLiteral("Kopie.rbd"));
+        const QString kind = utf8(c.replacement);
+        if (kind == QStringLiteral("no database"))
+            writeBytes(copy, QByteArray(4096, '#'));
+        else if (!kind.isEmpty())
+            createSentenceDb(copy, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, c.storedThere)});
+        ASSERT_EQ(kind.isEmpty() ? QFile::remove(path) : ::rename(qPrintable(copy), qPrintable(path)) == 0, true);
+        EXPECT_EQ(m_app.PutSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false,
+                                              QStringLiteral("Neuer Satz"), read),
+                  c.written);
+        EXPECT_TRUE(m_app.pWriteBackProblem.contains(utf8(c.problem))) << m_app.pWriteBackProblem.toStdString();
+        // Shown again, the section shows what the file at the path holds.
+        const QString expected = c.written ? QStringLiteral("Neuer Satz") : utf8(c.storedThere);
+        if (!expected.isEmpty()) {
+            EXPECT_EQ(firstValue(path, QStringLiteral("select Sentences as v from Saetze")), expected);
+            EXPECT_EQ(m_app.GetSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false, false),
+                      expected);
+        }
+    }
 }

@@ -20,6 +20,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,6 +72,17 @@ protected:
         ASSERT_TRUE(tool.waitForStarted(5000));
         ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs));
         QTest::qWait(100);
+    }
+    // The text on the display's clipboard, as another program pastes it.
+    static QString clipboardOfDisplay()
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(g_x->environment());
+        tool.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+        if (!tool.waitForStarted(5000)
+            || !QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs))
+            return QStringLiteral("(no answer)");
+        return QString::fromUtf8(tool.readAllStandardOutput());
     }
     static QString at(const QPoint &p)
     {
@@ -251,19 +264,113 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryListShowsTwoRowsAndNothingOverlaps)
     }
 }
 
-// Quitting and closing the window (last, as it ends the program's run).
-TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSavesIt)
+// A failed save: finishing a cell again tries again, and leaving the section
+// tries once more and, failing, leaves the edit on the clipboard.
+TEST_F(WindowXvfbTest, AFailedSaveIsTriedAgainAndLeavingTheSectionNeverDropsTheEdit)
 {
-    Database other;
-    ASSERT_TRUE(connectTo(other, fixture.dbPath()));
-    other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
+    const struct
+    {
+        const char *edit;
+        const char *then; // what the teacher does after the failed save
+        bool released;    // the other program has let go meanwhile
+    } cases[] = {
+        {"Tim ist wach.", "Return", true},
+        {"Tim ist munter.", "section", true},
+        {"Tim ist froh.", "section", false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        click(w->SubCatSectionListBox, 0);
+        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
+        LockingProcess holder(fixture.dbPath());
+        ASSERT_TRUE(holder.locked());
+        ModalScript answers;
+        typeIntoOpenCell(utf8(c.edit));
+        xdo(QStringLiteral("xdotool key Return"));
+        ASSERT_TRUE(QTest::qWaitFor([&answers] { return !answers.seen.isEmpty(); }, kXWaitMs));
+        EXPECT_TRUE(answers.seen.first().contains(QStringLiteral("steht weiter in der Liste")));
+        if (c.released)
+            holder.release();
+        if (utf8(c.then) == QStringLiteral("Return")) {
+            w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
+            xdo(QStringLiteral("xdotool key Return"));
+        } else {
+            click(w->SubCatSectionListBox, 1);
+        }
+        holder.release();
+        const QString edited = utf8(c.edit) + QStringLiteral("\n_ fragt nach.");
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), c.released ? edited : before);
+        if (c.released) {
+            EXPECT_EQ(answers.seen.size(), 1) << answers.seen.join(u'|').toStdString();
+        } else {
+            ASSERT_EQ(answers.seen.size(), 2);
+            EXPECT_TRUE(answers.seen.last().contains(QStringLiteral("Ihre Änderung ist nicht gespeichert")));
+            EXPECT_TRUE(answers.seen.last().contains(QStringLiteral("Zwischenablage")));
+            EXPECT_EQ(clipboardOfDisplay(), edited);
+        }
+    }
+}
+
+TEST_F(WindowXvfbTest, AnEditOverAChangeStoredElsewhereStaysUnsavedAndTheSectionShownAgainShowsTheStoredText)
+{
+    // Another program stores a change to the section shown.
+    ASSERT_TRUE(LockingProcess(fixture.dbPath(), QStringLiteral("UPDATE Saetze SET Sentences = 'Von anderswo' "
+                                                                "WHERE Note = 1;"),
+                               0)
+                    .locked());
     ModalScript answers;
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
-    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
-    other.SQLExecute(QStringLiteral("ROLLBACK"));
+    xdo(QStringLiteral("xdotool key Return"));
+    ASSERT_TRUE(QTest::qWaitFor([&answers] { return !answers.seen.isEmpty(); }, kXWaitMs));
+    EXPECT_TRUE(answers.seen.first().contains(QStringLiteral("an anderer Stelle geändert")));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("Von anderswo"));
+    EXPECT_EQ(w->SentenceListBox->List(0), QStringLiteral("Tim ist wach."));
+    click(w->SubCatSectionListBox, 1);
+    click(w->SubCatSectionListBox, 0);
+    EXPECT_EQ(answers.seen.size(), 2);
+    EXPECT_EQ(clipboardOfDisplay(), QStringLiteral("Tim ist wach.\n_ fragt nach."));
+    EXPECT_EQ(w->SentenceListBox->List(0), QStringLiteral("Von anderswo"));
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("Von anderswo"));
+}
+
+TEST_F(WindowXvfbTest, EndingTheEditingModeFromTheMenuSavesTheOpenCell)
+{
     typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
+    // The menu pops up under the button; its second command ends the mode.
+    xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
+    EXPECT_FALSE(w->IsSentenceListEditable());
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("Tim ist wach.\n_ fragt nach."));
+}
+
+// Quitting and closing the window (last, as it ends the program's run).
+TEST_F(WindowXvfbTest, QuittingSavesTheOpenCellOrLeavesItOnTheClipboardAndSaysSo)
+{
+    const struct
+    {
+        const char *keys;
+        const char *edit;
+        bool locked; // another program holds the database throughout
+    } cases[] = {{"ctrl+q", "Tim ist wach.", true}, {"alt+F4", "Tim ist munter.", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.keys);
+        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
+        std::optional<LockingProcess> holder;
+        if (c.locked) {
+            ASSERT_TRUE(holder.emplace(fixture.dbPath()).locked());
+        }
+        ModalScript answers;
+        typeIntoOpenCell(utf8(c.edit));
+        xdo(QStringLiteral("xdotool key --clearmodifiers ") + utf8(c.keys));
+        holder.reset();
+        const QString edited = utf8(c.edit) + QStringLiteral("\n_ fragt nach.");
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), c.locked ? before : edited);
+        EXPECT_EQ(answers.seen.size(), c.locked ? 1 : 0);
+        if (c.locked) {
+            EXPECT_TRUE(answers.seen.value(0).contains(QStringLiteral("Zwischenablage")));
+            EXPECT_EQ(clipboardOfDisplay(), edited);
+        }
+        // Quitting closed the database; the program of the test goes on with it.
+        ASSERT_TRUE(app().pSentenceDB->Connect());
+    }
 }
 } // namespace

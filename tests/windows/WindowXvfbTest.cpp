@@ -16,6 +16,8 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTest>
@@ -335,11 +337,28 @@ TEST_F(WindowXvfbTest, AnEditOverAChangeStoredElsewhereStaysUnsavedAndTheSection
 
 TEST_F(WindowXvfbTest, EndingTheEditingModeFromTheMenuSavesTheOpenCell)
 {
-    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    // The menu pops up under the button; its second command ends the mode.
-    xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
-    EXPECT_FALSE(w->IsSentenceListEditable());
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("Tim ist wach.\n_ fragt nach."));
+    const struct
+    {
+        const char *edit;
+        bool byMouse; // through the popped-up menu, or the command reached while the cell keeps the focus
+    } cases[] = {{"Tim ist wach.", true}, {"Tim ist munter.", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        typeIntoOpenCell(utf8(c.edit));
+        if (c.byMouse) {
+            bool shown = false;
+            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w, [&shown] { shown = true; });
+            // The menu pops up under the button; its second command ends the mode.
+            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
+            QObject::disconnect(shownOnce);
+            EXPECT_TRUE(shown);
+        } else {
+            ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
+            w->ActionsButton_Action(QStringLiteral("Liste nicht änderbar"));
+        }
+        EXPECT_FALSE(w->IsSentenceListEditable());
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), utf8(c.edit) + QStringLiteral("\n_ fragt nach."));
+    }
 }
 
 // Quitting and closing the window (last, as it ends the program's run).

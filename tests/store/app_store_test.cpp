@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -76,17 +77,14 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
         m_app.pPrefs->SetSentencesDBName(name);
         if (state == QStringLiteral("read-only"))
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        QProcess holder; // another program holding the file locked
+        std::optional<LockingProcess> holder; // another program holding the file locked
         if (state == QStringLiteral("locked")) {
-            holder.start(QStringLiteral("sqlite3"), {path});
-            holder.write("BEGIN EXCLUSIVE;\nSELECT count(*) FROM Saetze;\n");
-            ASSERT_TRUE(holder.waitForReadyRead(10000));
+            ASSERT_TRUE(holder.emplace(path).locked());
         }
         ModalScript script(c.chosen);
         EXPECT_EQ(m_app.OpenSentenceDBwithName(name), c.indexes >= 0) << c.name;
         EXPECT_EQ(script.seen, c.seen) << c.name << c.held;
-        holder.closeWriteChannel();
-        holder.waitForFinished(10000);
+        holder.reset();
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         if (c.indexes < 0)
             continue;

@@ -232,6 +232,8 @@ private:
     bool writeSentenceList();
     // "Klasse 7, Oberkategorie / Kategorie / Subkategorie, Stufe 1 (Du-Form)".
     QString shownSectionName() const;
+    // "Formulierungen nicht gespeichert!": the section, why, and where the edit is now.
+    void showNotSaved(const QString &whereTheEditIs);
     // Ends the open cell's edit as Return does; its cell action saves it.
     void finishOpenCell();
     // The list holds an edit that did not reach the database.

@@ -84,13 +84,18 @@ bool SentenceWindow::SaveSentences()
 {
     if (writeSentenceList())
         return true;
+    showNotSaved(QStringLiteral("Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."));
+    return false;
+}
+
+void SentenceWindow::showNotSaved(const QString &whereTheEditIs)
+{
     App &a = app();
     a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
                    QStringLiteral("Die Formulierungen für ") + shownSectionName()
-                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
-                       + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."),
+                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem + u' '
+                       + whereTheEditIs,
                    QString());
-    return false;
 }
 
 void SentenceWindow::finishOpenCell()
@@ -117,13 +122,8 @@ bool SentenceWindow::commitOpenCell()
         return true;
     m_unsavedEdit = false;
     QGuiApplication::clipboard()->setText(sentenceListText());
-    App &a = app();
-    a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
-                   QStringLiteral("Die Formulierungen für ") + shownSectionName()
-                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
-                       + QStringLiteral(" Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen "
-                                        "jetzt in der Zwischenablage und können von dort eingefügt werden."),
-                   QString());
+    showNotSaved(QStringLiteral("Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
+                                "der Zwischenablage und können von dort eingefügt werden."));
     return false;
 }
 

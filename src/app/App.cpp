@@ -160,10 +160,10 @@ bool App::_Search4UpdatesItem_Action()
 
 void App::DoQuit()
 {
-    // An edit still open in the sentence list is saved first; when that
-    // fails the program stays, so that the edit can be copied.
-    if (SentenceWindow *window = existingInstance<SentenceWindow>(); window && !window->commitOpenCell())
-        return;
+    // An edit still open or unsaved in the sentence list is saved first; when
+    // that fails it is on the clipboard and a message has said so.
+    if (SentenceWindow *window = existingInstance<SentenceWindow>())
+        window->commitOpenCell();
     if (pSentenceDB)
         pSentenceDB->Close();
     QCoreApplication::exit(0);

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class BevelButton;
 class Menu;
@@ -99,11 +100,18 @@ public:
                                      const QString &subCategory, const QString &section, int classLevel,
                                      bool useDu);
     // True only when the text was written to exactly one stored section;
-    // otherwise pWriteBackProblem says why in plain German words.
-    bool PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text);
+    // otherwise pWriteBackProblem says why in plain German words. With
+    // readText (the variants as the edited list was read), a section changed
+    // elsewhere since is left as it is. A database file replaced under the
+    // running program is opened anew first, and the text written there.
+    bool PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text,
+                               const std::optional<QString> &readText = std::nullopt);
     bool PutSentences2Category(const QString &superCategory, const QString &mainCategory,
                                const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                               const QString &text);
+                               const QString &text, const std::optional<QString> &readText = std::nullopt);
+    // Opens the file now at the open database's path in its place; false
+    // (the old connection kept) when it is no sentence database.
+    bool ReopenSentenceDB();
 
     // The importer.
     bool ImportSentencesFromTabDelimFile();

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 RecordSet::RecordSet(std::vector<QString> columns, std::vector<std::vector<QVariant>> rows)
     : m_columns(std::move(columns))
     , m_rows(std::move(rows))
@@ -28,6 +30,17 @@ QString RecordSet::Field(const QString &column) const
 }
 
 namespace {
+// Device and inode of the file at path; false when there is none.
+bool fileIdentity(const QByteArray &path, quint64 &device, quint64 &inode)
+{
+    struct stat info;
+    if (::stat(path.constData(), &info) != 0)
+        return false;
+    device = quint64(info.st_dev);
+    inode = quint64(info.st_ino);
+    return true;
+}
+
 // Steps stmt to its end and collects its rows; false (rc set) when a step fails.
 bool readRows(sqlite3_stmt *stmt, std::vector<QString> &columns, std::vector<std::vector<QVariant>> &rows, int &rc)
 {
@@ -107,7 +120,9 @@ bool Database::open(int flags)
         sqlite3_close(db);
         return false;
     }
+    sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 2000);
+    fileIdentity(path, m_fileDevice, m_fileInode);
     // SQLite opens lazily: reading the schema tells a database from any other
     // file. A lock held elsewhere past the time-out leaves the file unread.
     const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
@@ -145,6 +160,15 @@ bool Database::Connect()
 bool Database::IsReadOnly() const
 {
     return m_db && sqlite3_db_readonly(m_db, "main") == 1;
+}
+
+bool Database::FileReplaced() const
+{
+    if (!m_db)
+        return false;
+    quint64 device = 0, inode = 0;
+    return !fileIdentity(QFileInfo(m_file).absoluteFilePath().toUtf8(), device, inode) || device != m_fileDevice
+           || inode != m_fileInode;
 }
 
 std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement)
@@ -301,13 +325,13 @@ void Database::Close()
 void Database::setError(const QString &message, int code)
 {
     m_error = true;
-    m_errorCode = code & 0xff;
+    m_errorCode = code;
     m_errorMessage = message;
 }
 
 void Database::setErrorFromDb(int code)
 {
-    setError(QString::fromUtf8(sqlite3_errmsg(m_db)), code);
+    setError(QString::fromUtf8(sqlite3_errmsg(m_db)), m_db ? sqlite3_extended_errcode(m_db) : code);
 }
 
 void Database::clearError()

@@ -78,6 +78,9 @@ public:
     bool isConnected() const { return m_db != nullptr; }
     bool InUse() const { return m_inUse; }
     bool IsReadOnly() const;
+    // The file at the database's path is no longer the one that was opened:
+    // renamed over, or deleted, while the connection still reads the old one.
+    bool FileReplaced() const;
 
     // The rows of a query, or nullptr when it fails.
     std::unique_ptr<RecordSet> SQLSelect(const QString &statement);
@@ -98,7 +101,9 @@ public:
     bool Error() const { return m_error; }
     QString ErrorMessage() const { return m_errorMessage; }
     // SQLite's primary result code of the last failure (SQLITE_BUSY, SQLITE_READONLY, ...); 0 without one.
-    int ErrorCode() const { return m_errorCode; }
+    int ErrorCode() const { return m_errorCode & 0xff; }
+    // The same with SQLite's finer distinction (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...).
+    int ExtendedErrorCode() const { return m_errorCode; }
 
 private:
     bool open(int flags);
@@ -110,6 +115,9 @@ private:
 
     QString m_file;
     sqlite3 *m_db = nullptr;
+    // Device and inode of the file the connection opened.
+    quint64 m_fileDevice = 0;
+    quint64 m_fileInode = 0;
     bool m_inUse = false;
     bool m_error = false;
     int m_errorCode = 0;

@@ -22,20 +22,41 @@ QString App::GetRandSentence2Category(const QString &superCategory, const QStrin
         GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel, useDu, false));
 }
 
-bool App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text)
+namespace {
+// Runs write against the file at the database's path: a file replaced under
+// the running program is opened anew and written there, under the same
+// comparison with the variants read; one that does not open is reported.
+bool writeToStoredFile(App &a, const std::function<SentenceQueries::WriteResult(Database &)> &write)
 {
-    const auto result = SentenceQueries::putKeySentences(*pSentenceDB, sectionKey, classLevel, useDu, text);
-    pWriteBackProblem = SentenceQueries::writeProblemText(result);
+    using SentenceQueries::WriteOutcome;
+    SentenceQueries::WriteResult result{WriteOutcome::Replaced, {}};
+    if (!a.pSentenceDB->FileReplaced() || a.ReopenSentenceDB()) {
+        result = write(*a.pSentenceDB);
+        // Replaced between the look at the path and the write.
+        if (result.outcome == WriteOutcome::Replaced && a.ReopenSentenceDB())
+            result = write(*a.pSentenceDB);
+    }
+    a.pWriteBackProblem = SentenceQueries::writeProblemText(result);
     return result.written();
+}
+} // namespace
+
+bool App::PutSentences2Category(const QString &sectionKey, int classLevel, bool useDu, const QString &text,
+                                const std::optional<QString> &readText)
+{
+    return writeToStoredFile(*this, [&](Database &db) {
+        return SentenceQueries::putKeySentences(db, sectionKey, classLevel, useDu, text, readText);
+    });
 }
 
 bool App::PutSentences2Category(const QString &superCategory, const QString &mainCategory, const QString &subCategory,
-                                const QString &section, int classLevel, bool useDu, const QString &text)
+                                const QString &section, int classLevel, bool useDu, const QString &text,
+                                const std::optional<QString> &readText)
 {
-    const auto result = SentenceQueries::putSectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory,
-                                                             section, classLevel, useDu, text);
-    pWriteBackProblem = SentenceQueries::writeProblemText(result);
-    return result.written();
+    return writeToStoredFile(*this, [&](Database &db) {
+        return SentenceQueries::putSectionSentences(db, superCategory, mainCategory, subCategory, section, classLevel,
+                                                    useDu, text, readText);
+    });
 }
 
 QString App::GetSentences2CatNumber(int number, const QString &classLevel, bool useDu)

@@ -52,6 +52,15 @@ bool App::OpenSentenceDBwithName(const QString &name)
     return true;
 }
 
+bool App::ReopenSentenceDB()
+{
+    auto db = std::make_unique<SentenceDatabase>();
+    if (!openAsSentenceDatabase(*db, pSentenceDB->DatabaseFile()))
+        return false;
+    pSentenceDB = std::move(db);
+    return true;
+}
+
 bool App::SwitchSentenceDB(const QString &name)
 {
     const QString path = programFolderItem(name);

@@ -1,5 +1,6 @@
 #include "SentenceQueries.h"
 
+#include "DatabaseProblem.h"
 #include "framework/EventLoop.h"
 #include "framework/Strings.h"
 
@@ -53,12 +54,16 @@ WriteResult refused(Database &db)
 {
     WriteResult result;
     result.databaseError = db.ErrorMessage();
+    result.errorCode = db.ExtendedErrorCode();
     switch (db.ErrorCode()) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         result.outcome = WriteOutcome::InUse;
         break;
     case SQLITE_READONLY:
+        result.outcome
+            = result.errorCode == SQLITE_READONLY_DBMOVED ? WriteOutcome::Replaced : WriteOutcome::ReadOnly;
+        break;
     case SQLITE_PERM:
         result.outcome = WriteOutcome::ReadOnly;
         break;
@@ -69,23 +74,31 @@ WriteResult refused(Database &db)
     return result;
 }
 
-// Writes text into column of the one row that where/values select; the count
-// and the update run in one transaction that ends only when exactly one row changed.
+// Writes text into column of the one row that where/values select; the
+// reading of the row and the update run in one transaction that ends only
+// when exactly one row changed. The immediate transaction keeps every other
+// writer out between the comparison with readText and the update.
 WriteResult writeBack(Database &db, const QString &column, const QString &where, const QVariantList &values,
-                      const QString &text)
+                      const QString &text, const std::optional<QString> &readText)
 {
     if (!db.isConnected())
-        return {WriteOutcome::Failed, QStringLiteral("database not connected")};
+        return {WriteOutcome::Failed, QStringLiteral("database not connected"), SQLITE_CANTOPEN};
     db.SQLExecute(QStringLiteral("BEGIN IMMEDIATE"));
     if (db.Error())
         return refused(db);
-    const auto rs = db.SQLSelect(QStringLiteral("select count(*) as n from Saetze where ") + where, values);
+    const auto rs = db.SQLSelect(QStringLiteral("select ") + column + QStringLiteral(" from Saetze where ") + where,
+                                 values);
     if (!rs)
         return refused(db);
-    const int rows = ValInt(rs->Field(QStringLiteral("n")));
+    const int rows = rs->RecordCount();
     if (rows != 1) {
         db.Rollback();
         return {rows == 0 ? WriteOutcome::NoSection : WriteOutcome::SeveralSections, {}};
+    }
+    rs->MoveFirst();
+    if (readText && QString(rs->Field(column)).replace(u'\r', EndOfLine()) != *readText) {
+        db.Rollback();
+        return {WriteOutcome::ChangedElsewhere, {}};
     }
     if (!db.SQLExecute(QStringLiteral("UPDATE Saetze SET ") + column + QStringLiteral(" = ? where ") + where,
                        QVariantList{text.toUtf8()} + values))
@@ -185,16 +198,18 @@ QString writeProblemText(const WriteResult &result)
         return QStringLiteral("Der Abschnitt ist für diese Klassenstufe nicht in der Datenbank vorhanden.");
     case WriteOutcome::SeveralSections:
         return QStringLiteral("Der Abschnitt steht für diese Klassenstufe mehrfach in der Datenbank.");
+    case WriteOutcome::ChangedElsewhere:
+        return QStringLiteral("Die Formulierungen dieses Abschnitts wurden an anderer Stelle geändert, seit sie "
+                              "hier angezeigt wurden. Wenn Sie den Abschnitt erneut anzeigen, sehen Sie die "
+                              "gespeicherte Fassung.");
+    case WriteOutcome::Replaced:
+        return databaseProblemText(SQLITE_READONLY_DBMOVED);
     case WriteOutcome::InUse:
-        return QStringLiteral("Die Datenbank wird gerade von einem anderen Programm verwendet.");
     case WriteOutcome::ReadOnly:
-        return QStringLiteral("Die Datenbank ist schreibgeschützt.");
     case WriteOutcome::Failed:
         break;
     }
-    return QStringLiteral("Die Datenbank hat das Speichern abgelehnt") + (result.databaseError.isEmpty()
-                                                                              ? QStringLiteral(".")
-                                                                              : QStringLiteral(": ") + result.databaseError);
+    return databaseProblemText(result.errorCode);
 }
 
 QString sectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
@@ -221,21 +236,24 @@ QString keySentences(Database &db, const QString &sectionKey, int classLevel, bo
 
 WriteResult putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
                                 const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                                const QString &text)
+                                const QString &text, const std::optional<QString> &readText)
 {
     if (!isWholeNumber(section))
         return {WriteOutcome::NoSection, {}};
     return writeBack(db, sentenceColumn(useDu), kSectionWhere,
-                     sectionValues(superCategory, mainCategory, subCategory, wholeNumber(section), classLevel), text);
+                     sectionValues(superCategory, mainCategory, subCategory, wholeNumber(section), classLevel), text,
+                     readText);
 }
 
-WriteResult putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, const QString &text)
+WriteResult putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, const QString &text,
+                            const std::optional<QString> &readText)
 {
     const SectionKey key = parseSectionKey(sectionKey, QStringLiteral(":"));
     if (!isWholeNumber(key.section))
         return {WriteOutcome::NoSection, {}};
     return writeBack(db, sentenceColumn(useDu), kKeyWhere,
-                     keyValues(key.mainCategory, key.subCategory, wholeNumber(key.section), classLevel), text);
+                     keyValues(key.mainCategory, key.subCategory, wholeNumber(key.section), classLevel), text,
+                     readText);
 }
 
 QString sentencesByNumber(Database &db, int number, const QString &classLevel, bool useDu)

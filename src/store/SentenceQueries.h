@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace SentenceQueries {
 
@@ -50,14 +51,17 @@ enum class WriteOutcome {
     Written,
     NoSection,       // no row for the section and class
     SeveralSections, // more than one row: which one is meant is unknown
-    InUse,           // another program holds the file
-    ReadOnly,        // the file cannot be written
-    Failed,          // any other refusal of the database
+    ChangedElsewhere, // the stored text is no longer the one the list was read from
+    InUse,            // another program holds the file
+    ReadOnly,         // the file cannot be written
+    Replaced,         // the file at the path is not the one opened
+    Failed,           // any other refusal of the database
 };
 struct WriteResult
 {
     WriteOutcome outcome = WriteOutcome::Failed;
     QString databaseError; // the database's own text, when it refused
+    int errorCode = 0;     // SQLite's extended result code, when it refused
     bool written() const { return outcome == WriteOutcome::Written; }
 };
 // Why a write-back failed, in plain German words for the user; "" when written.
@@ -69,12 +73,15 @@ QString sectionSentences(Database &db, const QString &superCategory, const QStri
                          const QString &subCategory, const QString &section, int classLevel, bool useDu,
                          bool withNumbers);
 QString keySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu, bool withNumbers);
-// The write-back of a section's variants into its one row, in one transaction.
+// The write-back of a section's variants into its one row, in one
+// transaction. With readText (the sentence list as it was read for the
+// edit), nothing is written when the stored text differs from it: a change
+// saved elsewhere meanwhile is never overwritten.
 WriteResult putSectionSentences(Database &db, const QString &superCategory, const QString &mainCategory,
                                 const QString &subCategory, const QString &section, int classLevel, bool useDu,
-                                const QString &text);
+                                const QString &text, const std::optional<QString> &readText = std::nullopt);
 WriteResult putKeySentences(Database &db, const QString &sectionKey, int classLevel, bool useDu,
-                            const QString &text);
+                            const QString &text, const std::optional<QString> &readText = std::nullopt);
 
 // The whole stored text of a sentence number valid for the class; "" when none.
 QString sentencesByNumber(Database &db, int number, const QString &classLevel, bool useDu);

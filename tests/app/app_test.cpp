@@ -9,6 +9,8 @@
 #include "framework/Folders.h"
 #include "framework/ImplicitInstance.h"
 #include "print/PrintSentencesWindow.h"
+#include "store/DatabaseProblem.h"
+#include "store/SentenceQueries.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "support/XvfbSession.h"
@@ -30,6 +32,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +81,8 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
     const QString chooseTarget = QStringLiteral("Bitte wählen Sie nun das Programm aus, mit welchem Sie Ihr "
                                                 "Zeugnisformular erstellen wollen bzw. erstellt haben.");
     const QString longest = QString(12, u' ').replace(u' ', chooseTarget + u' ');
+    const QString notSaved = QStringLiteral("Die Formulierungen für Klasse 10, Normalform / Arbeitsverhalten / "
+                                            "Selbstständigkeit, Stufe 5 (Du-Form) konnten nicht gespeichert werden. ");
     const struct { bool sheet; const char *header; QString text; } messages[] = {
         {false, "Bitte Zielanwendung öffnen", chooseTarget},
         {false, "Formulierungshilfen nicht gefunden!",
@@ -106,6 +111,16 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
          QStringLiteral("Die Einstellungen konnten nicht in „/home/annegret.schmidt-wiesenthal/Dokumente/Schule/"
                         "Zeugnisvorlagen-2026/.config/de.kelmarin.vm9.prf“ gesichert werden: Ihr Speicherplatz auf "
                         "dem Datenträger ist aufgebraucht. Die Datei behält die zuletzt gesicherten Einstellungen.")},
+        {false, "Formulierungen nicht gespeichert!",
+         notSaved + SentenceQueries::writeProblemText({SentenceQueries::WriteOutcome::ChangedElsewhere, {}})
+             + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden.")},
+        {false, "Formulierungen nicht gespeichert!",
+         notSaved + databaseProblemText(SQLITE_IOERR)
+             + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden.")},
+        {false, "Formulierungen nicht gespeichert!",
+         notSaved + databaseProblemText(SQLITE_READONLY_DBMOVED)
+             + QStringLiteral(" Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
+                              "der Zwischenablage und können von dort eingefügt werden.")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
         {true, "Nummer ungültig!",
          QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "

@@ -12,6 +12,9 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <cstdio>
+#include <optional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,17 +84,14 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
         m_app.pPrefs->SetSentencesDBName(name);
         if (state == QStringLiteral("read-only"))
             QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        QProcess holder; // another program holding the file locked
+        std::optional<LockingProcess> holder; // another program holding the file locked
         if (state == QStringLiteral("locked")) {
-            holder.start(QStringLiteral("sqlite3"), {path});
-            holder.write("BEGIN EXCLUSIVE;\nSELECT count(*) FROM Saetze;\n");
-            ASSERT_TRUE(holder.waitForReadyRead(10000));
+            ASSERT_TRUE(holder.emplace(path).locked());
         }
         ModalScript script(c.chosen);
         EXPECT_EQ(m_app.OpenSentenceDBwithName(name), c.indexes >= 0) << c.name;
         EXPECT_EQ(script.seen, c.seen) << c.name << c.held;
-        holder.closeWriteChannel();
-        holder.waitForFinished(10000);
+        holder.reset();
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         if (c.indexes < 0)
             continue;
@@ -184,5 +184,47 @@ TEST_F(AppStoreTest, ImportRefusesADatabaseFileThatIsOneOfItsTextsOrNoDatabase)
         EXPECT_EQ(leftOver(), QStringList()) << "no temporary file is left";
         EXPECT_EQ(oldSentence(), QStringLiteral("Alter Satz")) << "the working database stays open";
         m_app.pSentenceDB->Close();
+    }
+}
+
+TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItChangedTheSection)
+{
+    const struct
+    {
+        const char *replacement; // what is renamed over the database file, "" deletes it
+        const char *storedThere; // the section's text in the replacement
+        bool written;
+        const char *problem;
+    } cases[] = {
+        {"same", "Alter Satz", true, ""},
+        {"changed", "Satz einer Kollegin", false, "an anderer Stelle geändert"},
+        {"no database", "", false, "ersetzt oder gelöscht"},
+        {"", "", false, "ersetzt oder gelöscht"},
+    };
+    const QString path = file(kDbName);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.replacement);
+        createSentenceDb(path, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
+        ASSERT_TRUE(m_app.OpenSentenceDBwithName(kDbName));
+        const QString read = m_app.GetSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false, false);
+        // A backup tool or a colleague's copy: a new file moved over the old one.
+        const QString copy = file(QStringLiteral("Kopie.rbd"));
+        const QString kind = utf8(c.replacement);
+        if (kind == QStringLiteral("no database"))
+            writeBytes(copy, QByteArray(4096, '#'));
+        else if (!kind.isEmpty())
+            createSentenceDb(copy, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, c.storedThere)});
+        ASSERT_EQ(kind.isEmpty() ? QFile::remove(path) : ::rename(qPrintable(copy), qPrintable(path)) == 0, true);
+        EXPECT_EQ(m_app.PutSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false,
+                                              QStringLiteral("Neuer Satz"), read),
+                  c.written);
+        EXPECT_TRUE(m_app.pWriteBackProblem.contains(utf8(c.problem))) << m_app.pWriteBackProblem.toStdString();
+        // Shown again, the section shows what the file at the path holds.
+        const QString expected = c.written ? QStringLiteral("Neuer Satz") : utf8(c.storedThere);
+        if (!expected.isEmpty()) {
+            EXPECT_EQ(firstValue(path, QStringLiteral("select Sentences as v from Saetze")), expected);
+            EXPECT_EQ(m_app.GetSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false, false),
+                      expected);
+        }
     }
 }

@@ -84,3 +84,68 @@ TEST(StoreWriteBack, ReportsWhetherTheTextReachedItsOneRow)
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 }
+
+TEST(StoreWriteBack, NeverOverwritesAChangeStoredSinceTheListWasRead)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        const char *changer; // who changes the section after it was read
+        WriteOutcome expected;
+        const char *stored;
+    } cases[] = {{"", WriteOutcome::Written, "Neu"},
+                 {"connection", WriteOutcome::ChangedElsewhere, "Von anderswo"},
+                 {"process", WriteOutcome::ChangedElsewhere, "Von anderswo"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.changer);
+        const QString path = dir.filePath(QStringLiteral("%1.rbd").arg(utf8(c.changer)));
+        createSentenceDb(path, {sentenceRow("S", "K", "U", 1, 1, 10, 1, "Alt\rZwei")});
+        Database db, other;
+        ASSERT_TRUE(connectTo(db, path) && connectTo(other, path));
+        const QString read = sectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8("1"), 5, false, false);
+        const QString change = QStringLiteral("UPDATE Saetze SET Sentences = 'Von anderswo'");
+        if (utf8(c.changer) == QStringLiteral("connection"))
+            other.SQLExecute(change);
+        if (utf8(c.changer) == QStringLiteral("process")) {
+            ASSERT_TRUE(LockingProcess(path, change + u';', 0).locked());
+        }
+        const WriteResult result
+            = putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8("1"), 5, false, utf8("Neu"), read);
+        EXPECT_EQ(result.outcome, c.expected);
+        EXPECT_EQ(sectionSentences(other, utf8("S"), utf8("K"), utf8("U"), utf8("1"), 5, false, false),
+                  utf8(c.stored));
+        if (c.expected == WriteOutcome::ChangedElsewhere) {
+            EXPECT_TRUE(writeProblemText(result).contains(QStringLiteral("an anderer Stelle geändert")));
+        }
+    }
+}
+
+TEST(StoreWriteBack, ALockHeldBrieflyByAnotherProgramIsWaitedForALongOneIsReported)
+{
+    QTemporaryDir dir;
+    const struct
+    {
+        int holdMs; // -1: until released
+        WriteOutcome expected;
+    } cases[] = {{500, WriteOutcome::Written}, {-1, WriteOutcome::InUse}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.holdMs);
+        const QString path = dir.filePath(QStringLiteral("%1.rbd").arg(c.holdMs));
+        createSentenceDb(path, {sentenceRow("S", "K", "U", 1, 1, 10, 1, "Alt")});
+        Database db;
+        ASSERT_TRUE(connectTo(db, path));
+        LockingProcess holder(path, QString(), c.holdMs);
+        ASSERT_TRUE(holder.locked());
+        const WriteResult result
+            = putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8("1"), 5, false, utf8("Neu"), utf8("Alt"));
+        EXPECT_EQ(result.outcome, c.expected);
+        // Once the other program lets go, the same save goes through.
+        holder.release();
+        if (c.expected != WriteOutcome::Written) {
+            EXPECT_TRUE(putSectionSentences(db, utf8("S"), utf8("K"), utf8("U"), utf8("1"), 5, false, utf8("Neu"),
+                                            utf8("Alt"))
+                            .written());
+        }
+        EXPECT_EQ(firstValue(path, QStringLiteral("select Sentences as v from Saetze")), utf8("Neu"));
+    }
+}

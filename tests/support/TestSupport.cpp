@@ -20,6 +20,29 @@ TempConfigHome::~TempConfigHome()
         qunsetenv("XDG_CONFIG_HOME");
 }
 
+LockingProcess::LockingProcess(const QString &path, const QString &sql, int holdMs)
+{
+    m_process.start(QStringLiteral("sqlite3"), {path});
+    QByteArray script = sql.toUtf8() + "\nBEGIN EXCLUSIVE;\nSELECT 'locked';\n";
+    if (holdMs >= 0)
+        script += ".shell sleep " + QByteArray::number(holdMs / 1000.0) + "\nCOMMIT;\n";
+    m_process.write(script);
+    // The shell answers the select once the lock is held.
+    while (!m_locked && m_process.waitForReadyRead(10000))
+        m_locked = m_process.readAll().contains("locked");
+    if (holdMs >= 0)
+        m_process.closeWriteChannel();
+}
+
+void LockingProcess::release()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.write("COMMIT;\n");
+    m_process.closeWriteChannel();
+    m_process.waitForFinished(10000);
+}
+
 QString TempConfigHome::prefsFile() const
 {
     return QDir(m_dir.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf"));

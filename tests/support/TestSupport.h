@@ -4,6 +4,7 @@
 #include "framework/Database.h"
 #include "store/SentenceImporter.h"
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -53,6 +54,23 @@ void writeBytes(const QString &path, const QByteArray &bytes, bool executable = 
 QByteArray readBytes(const QString &path);
 // Points db at the file at path and connects.
 bool connectTo(Database &db, const QString &path);
+// Another program on a database file: the sqlite3 shell in a process of its
+// own runs sql (if any) and then holds the file's exclusive lock, until
+// release() or, with holdMs, for that long before it commits and ends.
+class LockingProcess
+{
+public:
+    explicit LockingProcess(const QString &path, const QString &sql = QString(), int holdMs = -1);
+    ~LockingProcess() { release(); }
+    // Whether the lock was taken (the constructor waits for it).
+    bool locked() const { return m_locked; }
+    // Commits what the process did and waits for its end.
+    void release();
+
+private:
+    QProcess m_process;
+    bool m_locked = false;
+};
 // A text from a UTF-8 literal, and a list of them, for tables of cases.
 inline QString utf8(const char *text)
 {

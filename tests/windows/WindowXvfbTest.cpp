@@ -18,11 +18,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTest>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +82,17 @@ protected:
         ASSERT_TRUE(tool.waitForStarted(5000));
         ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs));
         QTest::qWait(100);
+    }
+    // The text on the display's clipboard, as another program pastes it.
+    static QString clipboardOfDisplay()
+    {
+        QProcess tool;
+        tool.setProcessEnvironment(g_x->environment());
+        tool.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+        if (!tool.waitForStarted(5000)
+            || !QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs))
+            return QStringLiteral("(no answer)");
+        return QString::fromUtf8(tool.readAllStandardOutput());
     }
     static QString at(const QPoint &p)
     {
@@ -348,19 +363,116 @@ TEST_F(WindowXvfbTest, TheSessionsSaveRequestSavesTheOpenCellAndThePreferencesAn
     EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
 }
 
-// Quitting and closing the window (last, as it ends the program's run).
-TEST_F(WindowXvfbTest, QuittingStaysWhileTheOpenCellCannotBeSavedAndClosingSavesIt)
+// A failed save: finishing a cell again tries again, and leaving the section
+// tries once more and, failing, leaves the edit on the clipboard. A section
+// changed by another program since it was shown is never overwritten.
+TEST_F(WindowXvfbTest, AFailedSaveIsTriedAgainAndLeavingTheSectionNeverDropsTheEdit)
 {
-    Database other;
-    ASSERT_TRUE(connectTo(other, fixture.dbPath()));
-    other.SQLExecute(QStringLiteral("BEGIN EXCLUSIVE"));
-    ModalScript answers;
-    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
-    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
-    other.SQLExecute(QStringLiteral("ROLLBACK"));
-    typeIntoOpenCell(QStringLiteral("Tim ist wach."));
-    xdo(QStringLiteral("xdotool key --clearmodifiers alt+F4"));
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim ist wach."));
+    const QString elsewhere = QStringLiteral("UPDATE Saetze SET Sentences = 'Von anderswo' WHERE Note = 1;");
+    const struct
+    {
+        const char *edit;
+        const char *then; // what the teacher does after the failed save
+        bool changed;     // another program stored a change instead of holding the file
+        bool released;    // the other program has let go meanwhile
+        QString why;
+    } cases[] = {
+        {"Tim ist wach.", "Return", false, true, QStringLiteral("anderen Programm verwendet")},
+        {"Tim ist munter.", "section", false, true, QStringLiteral("anderen Programm verwendet")},
+        {"Tim ist froh.", "section", false, false, QStringLiteral("anderen Programm verwendet")},
+        {"Tim ist da.", "section", true, true, QStringLiteral("an anderer Stelle geändert")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        click(w->SubCatSectionListBox, 0);
+        const QString before = c.changed ? QStringLiteral("Von anderswo") : fixture.stored(QStringLiteral("Interesse"), 1);
+        LockingProcess holder(fixture.dbPath(), c.changed ? elsewhere : QString(), c.changed ? 0 : -1);
+        ASSERT_TRUE(holder.locked());
+        ModalScript answers;
+        typeIntoOpenCell(utf8(c.edit));
+        xdo(QStringLiteral("xdotool key Return"));
+        ASSERT_TRUE(QTest::qWaitFor([&answers] { return !answers.seen.isEmpty(); }, kXWaitMs));
+        EXPECT_TRUE(answers.seen.first().contains(c.why)) << answers.seen.first().toStdString();
+        EXPECT_TRUE(answers.seen.first().contains(QStringLiteral("steht weiter in der Liste")));
+        if (c.released)
+            holder.release();
+        if (utf8(c.then) == QStringLiteral("Return")) {
+            w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
+            xdo(QStringLiteral("xdotool key Return"));
+        } else {
+            click(w->SubCatSectionListBox, 1);
+        }
+        holder.release();
+        const QString edited = utf8(c.edit) + QStringLiteral("\n_ fragt nach.");
+        const bool saved = c.released && !c.changed;
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), saved ? edited : before);
+        EXPECT_EQ(answers.seen.size(), saved ? 1 : 2) << answers.seen.join(u'|').toStdString();
+        if (!saved) {
+            EXPECT_TRUE(answers.seen.last().contains(QStringLiteral("Ihre Änderung ist nicht gespeichert")));
+            EXPECT_TRUE(answers.seen.last().contains(QStringLiteral("Zwischenablage")));
+            EXPECT_EQ(clipboardOfDisplay(), edited);
+        }
+    }
+    // Shown again, the section shows what is stored.
+    click(w->SubCatSectionListBox, 0);
+    EXPECT_EQ(w->SentenceListBox->List(0), QStringLiteral("Von anderswo"));
+}
+
+TEST_F(WindowXvfbTest, EndingTheEditingModeFromTheMenuSavesTheOpenCell)
+{
+    const struct
+    {
+        const char *edit;
+        bool byMouse; // through the popped-up menu, or the command reached while the cell keeps the focus
+    } cases[] = {{"Tim ist wach.", true}, {"Tim ist munter.", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        typeIntoOpenCell(utf8(c.edit));
+        if (c.byMouse) {
+            bool shown = false;
+            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w, [&shown] { shown = true; });
+            // The menu pops up under the button; its second command ends the mode.
+            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
+            QObject::disconnect(shownOnce);
+            EXPECT_TRUE(shown);
+        } else {
+            ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
+            w->ActionsButton_Action(QStringLiteral("Liste nicht änderbar"));
+        }
+        EXPECT_FALSE(w->IsSentenceListEditable());
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), utf8(c.edit) + QStringLiteral("\n_ fragt nach."));
+    }
+}
+
+// Quitting and closing the window (last, as it ends the program's run).
+TEST_F(WindowXvfbTest, QuittingSavesTheOpenCellOrLeavesItOnTheClipboardAndSaysSo)
+{
+    const struct
+    {
+        const char *keys;
+        const char *edit;
+        bool locked; // another program holds the database throughout
+    } cases[] = {{"ctrl+q", "Tim ist wach.", true}, {"alt+F4", "Tim ist munter.", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.keys);
+        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
+        std::optional<LockingProcess> holder;
+        if (c.locked) {
+            ASSERT_TRUE(holder.emplace(fixture.dbPath()).locked());
+        }
+        ModalScript answers;
+        typeIntoOpenCell(utf8(c.edit));
+        xdo(QStringLiteral("xdotool key --clearmodifiers ") + utf8(c.keys));
+        holder.reset();
+        const QString edited = utf8(c.edit) + QStringLiteral("\n_ fragt nach.");
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), c.locked ? before : edited);
+        EXPECT_EQ(answers.seen.size(), c.locked ? 1 : 0);
+        if (c.locked) {
+            EXPECT_TRUE(answers.seen.value(0).contains(QStringLiteral("Zwischenablage")));
+            EXPECT_EQ(clipboardOfDisplay(), edited);
+        }
+        // Quitting closed the database; the program of the test goes on with it.
+        ASSERT_TRUE(app().pSentenceDB->Connect());
+    }
 }
 } // namespace

@@ -468,11 +468,7 @@ void SentenceWindow::registerMenuHandlers()
 
 void SentenceWindow::closeEvent(QCloseEvent *event)
 {
-    // An edit that could not be saved keeps the window open so that it can be copied.
-    if (!commitOpenCell()) {
-        event->ignore();
-        return;
-    }
+    // Quitting saves an open or unsaved edit, or puts it on the clipboard.
     event->accept();
     app().DoQuit();
 }

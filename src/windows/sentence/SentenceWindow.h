@@ -134,9 +134,14 @@ public:
     bool IsSentenceListEditable() const;
     QString GetSentenceListBoxText() const;
     // Writes the list back to the section it shows; false (and a message
-    // saying why) when the text did not reach it.
+    // saying why) when the text did not reach it. The edit then counts as
+    // unsaved until a later save reaches the section.
     bool SaveSentences();
-    // Finishes an edit still open in a cell and saves it; false when the save failed.
+    // Run before the list's section is left (another section, closing,
+    // quitting): finishes an edit still open in a cell and saves it, or tries
+    // once more to save an unsaved edit. When that fails too, the edited
+    // variants go to the clipboard and a message says so; false then.
+    // Leaving goes on either way: no edit is dropped without a word.
     bool commitOpenCell();
     void SentenceListBox_CellGotFocus(int row, int column);
     void SentenceListBox_CellTextChange(int row, int column);
@@ -219,8 +224,24 @@ private:
         QString superCategory;
         QString mainCategory;
         QString subCategory;
+        // The variants as they were read, to tell a change stored elsewhere since.
+        QString readText;
     } m_shownSection;
-    bool m_lastSaveFailed = false;
+    // The list text as it is written back: without the Du-form notice and the trailing empty rows.
+    QString sentenceListText() const;
+    // The write-back without a message; false when the text did not reach the section.
+    bool writeSentenceList();
+    // "Klasse 7, Oberkategorie / Kategorie / Subkategorie, Stufe 1 (Du-Form)".
+    QString shownSectionName() const;
+    // "Formulierungen nicht gespeichert!": the section, why, and where the edit is now.
+    void showNotSaved(const QString &whereTheEditIs);
+    // Ends the open cell's edit as Return does; its cell action saves it.
+    void finishOpenCell();
+    // The list holds an edit that did not reach the database.
+    bool m_unsavedEdit = false;
+    // While the section is left, a failed save is reported by the leaving alone.
+    bool m_leaving = false;
+    int m_saveAttempts = 0;
     int m_orientingBuild = 0;
     // While the content loads, the hidden category pop-up's own fill of the
     // sentence list is held back: the cascade that follows mostly replaces

@@ -8,6 +8,8 @@
 #include "framework/EventLoop.h"
 #include "framework/Strings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTabWidget>
 
 void SentenceWindow::SetSentenceListEditable(bool editable)
@@ -38,7 +40,7 @@ QString SentenceWindow::GetSentenceListBoxText() const
     return text;
 }
 
-bool SentenceWindow::SaveSentences()
+QString SentenceWindow::sentenceListText() const
 {
     // The notice shown for a section without Du-form sentences is no sentence
     // and is never written into the section.
@@ -47,41 +49,82 @@ bool SentenceWindow::SaveSentences()
     QString text = lines.join(EndOfLine());
     while (text.endsWith(EndOfLine()))
         text.chop(EndOfLine().size());
-    // The rows go back to the section they were read from, whatever the lists show now.
-    const ShownSection &shown = m_shownSection;
+    return text;
+}
+
+bool SentenceWindow::writeSentenceList()
+{
+    ++m_saveAttempts;
+    const QString text = sentenceListText();
+    // The rows go back to the section they were read from, whatever the lists
+    // show now, and only over the variants they were read from.
+    ShownSection &shown = m_shownSection;
     App &a = app();
     const bool written = shown.superCategory.isEmpty()
                              ? a.PutSentences2Category(pCurrCategory + QStringLiteral(" ") + pCurrCatSection,
-                                                       pCurrClass, pCurrUseDu, text)
+                                                       pCurrClass, pCurrUseDu, text, shown.readText)
                              : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
-                                                       pCurrCatSection, pCurrClass, pCurrUseDu, text);
+                                                       pCurrCatSection, pCurrClass, pCurrUseDu, text, shown.readText);
     if (written)
-        return true;
+        shown.readText = text;
+    m_unsavedEdit = !written;
+    return written;
+}
+
+QString SentenceWindow::shownSectionName() const
+{
     QString section = QStringLiteral("Klasse ") + QString::number(pCurrClass) + QStringLiteral(", ");
-    if (!shown.superCategory.isEmpty())
-        section += shown.superCategory + QStringLiteral(" / ");
-    section += QString(pCurrCategory).replace(QStringLiteral(" : "), QStringLiteral(" / ")) + QStringLiteral(", Stufe ")
-               + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
-    a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
-                   QStringLiteral("Die Formulierungen für ") + section
-                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem
-                       + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."),
-                   QString());
+    if (!m_shownSection.superCategory.isEmpty())
+        section += m_shownSection.superCategory + QStringLiteral(" / ");
+    return section + QString(pCurrCategory).replace(QStringLiteral(" : "), QStringLiteral(" / "))
+           + QStringLiteral(", Stufe ") + pCurrCatSection + (pCurrUseDu ? QStringLiteral(" (Du-Form)") : QString());
+}
+
+bool SentenceWindow::SaveSentences()
+{
+    if (writeSentenceList())
+        return true;
+    showNotSaved(QStringLiteral("Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden."));
     return false;
 }
 
-bool SentenceWindow::commitOpenCell()
+void SentenceWindow::showNotSaved(const QString &whereTheEditIs)
+{
+    App &a = app();
+    a.ShowOKDialog(QStringLiteral("Formulierungen nicht gespeichert!"),
+                   QStringLiteral("Die Formulierungen für ") + shownSectionName()
+                       + QStringLiteral(" konnten nicht gespeichert werden. ") + a.pWriteBackProblem + u' '
+                       + whereTheEditIs,
+                   QString());
+}
+
+void SentenceWindow::finishOpenCell()
 {
     // The editor of a cell being edited is the widget of the list's current index.
     QWidget *editor = SentenceListBox->indexWidget(SentenceListBox->currentIndex());
     if (!editor)
-        return true;
-    m_lastSaveFailed = false;
-    // The same way out of the cell as Return: the text goes into the row and the cell action saves it.
+        return;
     QMetaObject::invokeMethod(SentenceListBox, "commitData", Q_ARG(QWidget *, editor));
     QMetaObject::invokeMethod(SentenceListBox, "closeEditor", Q_ARG(QWidget *, editor),
                               Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
-    return !m_lastSaveFailed;
+}
+
+bool SentenceWindow::commitOpenCell()
+{
+    const int attemptsBefore = m_saveAttempts;
+    m_leaving = true;
+    finishOpenCell();
+    m_leaving = false;
+    if (!m_unsavedEdit)
+        return true;
+    // An edit saved in vain before is tried once more now; one that the open cell has just tried is not.
+    if (m_saveAttempts == attemptsBefore && writeSentenceList())
+        return true;
+    m_unsavedEdit = false;
+    QGuiApplication::clipboard()->setText(sentenceListText());
+    showNotSaved(QStringLiteral("Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
+                                "der Zwischenablage und können von dort eingefügt werden."));
+    return false;
 }
 
 void SentenceWindow::SentenceListBox_CellGotFocus(int, int)
@@ -96,9 +139,13 @@ void SentenceWindow::SentenceListBox_CellTextChange(int, int)
 
 void SentenceWindow::SentenceListBox_CellAction(int, int)
 {
-    if (!pHasDirtyCell)
+    // An edit that did not reach the database is saved again whenever a cell
+    // is finished, changed or not.
+    if (!pHasDirtyCell && !m_unsavedEdit)
         return;
-    // A failed save leaves the cell dirty, so that finishing it again tries again.
-    m_lastSaveFailed = !SaveSentences();
-    pHasDirtyCell = m_lastSaveFailed;
+    pHasDirtyCell = false;
+    if (m_leaving)
+        writeSentenceList();
+    else
+        SaveSentences();
 }

@@ -150,6 +150,8 @@ void SentenceWindow::ActionsButton_Action(const QString &rowText)
     if (textEquals(rowText, editableRowText())) {
         SetSentenceListEditable(true);
     } else if (textEquals(rowText, notEditableRowText())) {
+        // The menu takes the focus without the cell losing it: the edit is finished here, as Return does.
+        finishOpenCell();
         SetSentenceListEditable(false);
         if (QWidget *focused = focusWidget())
             focused->clearFocus();

@@ -109,6 +109,7 @@ void SentenceWindow::SubCatSectionListBox_Change()
 void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QString &mainCategory,
                                          const QString &subCategory, const QString &section, bool useDu)
 {
+    commitOpenCell();
     SetSentenceListEditable(false);
     SentenceListBox->setColumnType(0, Listbox::TypeNormal);
     if (superCategory.isEmpty() || mainCategory.isEmpty() || subCategory.isEmpty())
@@ -117,7 +118,7 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
     const QString text = app().GetSentences2Category(superCategory, mainCategory, subCategory, section, classLevel,
                                                      useDu, false);
     pCurrCategory = mainCategory + QStringLiteral(" : ") + subCategory;
-    m_shownSection = {superCategory, mainCategory, subCategory};
+    m_shownSection = {superCategory, mainCategory, subCategory, text};
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;
@@ -126,6 +127,7 @@ void SentenceWindow::FillSentenceListBox(const QString &superCategory, const QSt
 
 void SentenceWindow::FillSentenceListBox()
 {
+    commitOpenCell();
     SetSentenceListEditable(false);
     SentenceListBox->setColumnType(0, Listbox::TypeNormal);
     const int sectionIndex = CatSectionPopupMenu->ListIndex();
@@ -143,6 +145,7 @@ void SentenceWindow::FillSentenceListBox()
         app().GetSentences2Category(category + QStringLiteral(" ") + section, classLevel, useDu, false);
     pCurrCategory = category;
     m_shownSection = {};
+    m_shownSection.readText = text;
     pCurrCatSection = section;
     pCurrClass = classLevel;
     pCurrUseDu = useDu;

@@ -158,21 +158,24 @@ bool App::_Search4UpdatesItem_Action()
     return false;
 }
 
-void App::DoQuit()
+bool App::DoQuit()
 {
-    // An edit still open or unsaved in the sentence list is saved first; when
-    // that fails it is on the clipboard and a message has said so.
-    if (SentenceWindow *window = existingInstance<SentenceWindow>())
-        window->commitOpenCell();
+    // An edit still open or unsaved in the sentence list is saved first. When
+    // that fails, the edit is on the clipboard and a message has said so; the
+    // program stays this once, so that the clipboard's text outlives it.
+    if (SentenceWindow *window = existingInstance<SentenceWindow>();
+        window && !window->commitOpenCell(SentenceWindow::Leaving::Program))
+        return false;
     if (pSentenceDB)
         pSentenceDB->Close();
     QCoreApplication::exit(0);
+    return true;
 }
 
 bool App::saveForSessionEnd()
 {
     SentenceWindow *window = existingInstance<SentenceWindow>();
-    const bool cellSaved = !window || window->commitOpenCell();
+    const bool cellSaved = !window || window->commitOpenCell(SentenceWindow::Leaving::Program);
     return SavePrefs(*pPrefs) && cellSaved;
 }
 

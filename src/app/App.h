@@ -123,7 +123,8 @@ public:
                         const QString &sentence);
 
     void Search4Updates();
-    void DoQuit();
+    // Quits; false when an edit that could not be saved keeps the program open.
+    bool DoQuit();
     // Saves what quitting saves, the open cell's edit and the preferences,
     // and goes on; false when something was not saved (a message said so).
     bool saveForSessionEnd();

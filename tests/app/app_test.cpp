@@ -120,7 +120,8 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
         {false, "Formulierungen nicht gespeichert!",
          notSaved + databaseProblemText(SQLITE_READONLY_DBMOVED)
              + QStringLiteral(" Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
-                              "der Zwischenablage und können von dort eingefügt werden.")},
+                              "der Zwischenablage und können von dort eingefügt werden. Das Programm bleibt dafür geöffnet; "
+                              "danach können Sie es beenden.")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
         {true, "Nummer ungültig!",
          QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "

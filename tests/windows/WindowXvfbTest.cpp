@@ -468,10 +468,16 @@ TEST_F(WindowXvfbTest, QuittingSavesTheOpenCellOrLeavesItOnTheClipboardAndSaysSo
         EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), c.locked ? before : edited);
         EXPECT_EQ(answers.seen.size(), c.locked ? 1 : 0);
         if (c.locked) {
+            // The program stays this once, so that the clipboard's text is still served; the next quit goes.
             EXPECT_TRUE(answers.seen.value(0).contains(QStringLiteral("Zwischenablage")));
+            EXPECT_TRUE(answers.seen.value(0).contains(QStringLiteral("bleibt dafür geöffnet")));
             EXPECT_EQ(clipboardOfDisplay(), edited);
+            EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+            xdo(QStringLiteral("xdotool key --clearmodifiers ctrl+q"));
+            EXPECT_EQ(answers.seen.size(), 1);
         }
-        // Quitting closed the database; the program of the test goes on with it.
+        EXPECT_FALSE(app().pSentenceDB->isConnected()) << "quitting closes the database";
+        // The program of the test goes on with it.
         ASSERT_TRUE(app().pSentenceDB->Connect());
     }
 }

@@ -468,9 +468,12 @@ void SentenceWindow::registerMenuHandlers()
 
 void SentenceWindow::closeEvent(QCloseEvent *event)
 {
-    // Quitting saves an open or unsaved edit, or puts it on the clipboard.
-    event->accept();
-    app().DoQuit();
+    // Quitting saves an open or unsaved edit, or puts it on the clipboard and
+    // keeps the window this once.
+    if (app().DoQuit())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void SentenceWindow::enterEvent(QEnterEvent *event)

@@ -141,8 +141,10 @@ public:
     // quitting): finishes an edit still open in a cell and saves it, or tries
     // once more to save an unsaved edit. When that fails too, the edited
     // variants go to the clipboard and a message says so; false then.
-    // Leaving goes on either way: no edit is dropped without a word.
-    bool commitOpenCell();
+    // Leaving a section goes on; quitting stays once, for on X11 the
+    // clipboard's text ends with its owner unless a clipboard manager takes it.
+    enum class Leaving { Section, Program };
+    bool commitOpenCell(Leaving leaving = Leaving::Section);
     void SentenceListBox_CellGotFocus(int row, int column);
     void SentenceListBox_CellTextChange(int row, int column);
     void SentenceListBox_CellAction(int row, int column);

@@ -109,7 +109,7 @@ void SentenceWindow::finishOpenCell()
                               Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
 }
 
-bool SentenceWindow::commitOpenCell()
+bool SentenceWindow::commitOpenCell(Leaving leaving)
 {
     const int attemptsBefore = m_saveAttempts;
     m_leaving = true;
@@ -122,8 +122,11 @@ bool SentenceWindow::commitOpenCell()
         return true;
     m_unsavedEdit = false;
     QGuiApplication::clipboard()->setText(sentenceListText());
-    showNotSaved(QStringLiteral("Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
-                                "der Zwischenablage und können von dort eingefügt werden."));
+    QString where = QStringLiteral("Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
+                                   "der Zwischenablage und können von dort eingefügt werden.");
+    if (leaving == Leaving::Program)
+        where += QStringLiteral(" Das Programm bleibt dafür geöffnet; danach können Sie es beenden.");
+    showNotSaved(where);
     return false;
 }
 

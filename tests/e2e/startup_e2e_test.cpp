@@ -154,9 +154,14 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
         ASSERT_TRUE(start(own, c.config));
         EXPECT_TRUE(waitFor([&] { return windowsNamed(x, kMainWindow).size() == c.mainWindows; }));
         EXPECT_EQ(own.state(), QProcess::Running);
+        // kill ends the program as quitting does: the preferences are written.
+        const QString prefs = QDir(c.config.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf"));
+        writeBytes(prefs, "LastClass=3\n");
         own.terminate();
         EXPECT_TRUE(own.waitForFinished(kXWaitMs));
+        EXPECT_EQ(own.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(own.exitCode(), 0);
+        EXPECT_TRUE(readBytes(prefs).startsWith("Version=")) << readBytes(prefs).toStdString();
     }
 }
 

@@ -47,9 +47,11 @@ paste_into_window() {
 
 # Inserts the text on standard input into window $1 by pasting it. Typing
 # would lose characters outside ASCII. The paste key goes once more when the
-# target did not fetch the text within a moment (an application that still
-# has the former clipboard content in mind pastes nothing the first time);
-# exit status 4 tells that it never fetched it. The clipboard gets back what
+# target asked for a format the text does not offer and did not fetch it (an
+# application that still has the former clipboard content in mind pastes
+# nothing the first time); a target that asks for nothing is given time, as a
+# second key would paste the text twice. Exit status 4 tells that it never
+# fetched the text. The clipboard gets back what
 # it held before, in every format, once the target has taken the text, unless
 # something newer was copied meanwhile; that runs on its own after the script
 # has ended.

@@ -10,17 +10,38 @@
 // application takes it over.
 struct ClipboardOffer::State
 {
+    bool pasteExpected = false;
     bool fetched = false;
+    bool wentWrong = false;
     QPointer<QEventLoop> waiting;
+    bool waitingEndsWhenWrong = false;
+
+    Paste paste() const { return fetched ? Paste::Fetched : wentWrong ? Paste::WentWrong : Paste::Pending; }
 };
 
 namespace {
-class FetchNotingMimeData : public QMimeData
+class RequestNotingMimeData : public QMimeData
 {
 public:
-    explicit FetchNotingMimeData(std::shared_ptr<ClipboardOffer::State> state)
+    explicit RequestNotingMimeData(std::shared_ptr<ClipboardOffer::State> state)
         : m_state(std::move(state))
     {
+    }
+
+    // Asked whenever another application requests a format other than the
+    // format list; a format the text does not offer comes from an older
+    // clipboard content that application still has in mind. Text formats and
+    // X's own targets are not such a sign.
+    bool hasFormat(const QString &mimeType) const override
+    {
+        const bool offered = QMimeData::hasFormat(mimeType);
+        if (!offered && m_state->pasteExpected && mimeType.contains(QLatin1Char('/'))
+            && !mimeType.startsWith(QStringLiteral("text/"))) {
+            m_state->wentWrong = true;
+            if (m_state->waiting && m_state->waitingEndsWhenWrong)
+                m_state->waiting->quit();
+        }
+        return offered;
     }
 
 protected:
@@ -43,18 +64,34 @@ private:
 ClipboardOffer::ClipboardOffer(QClipboard &clipboard, const QString &text)
     : m_state(std::make_shared<State>())
 {
-    auto *data = new FetchNotingMimeData(m_state);
+    auto *data = new RequestNotingMimeData(m_state);
     data->setText(text);
     clipboard.setMimeData(data);
 }
 
-bool ClipboardOffer::waitForFetch(int maxMs) const
+void ClipboardOffer::expectPaste()
 {
-    if (m_state->fetched)
-        return true;
+    m_state->pasteExpected = true;
+}
+
+ClipboardOffer::Paste ClipboardOffer::waitForFetch(int maxMs) const
+{
+    return wait(maxMs, false);
+}
+
+ClipboardOffer::Paste ClipboardOffer::waitWhileBusy(int maxMs) const
+{
+    return wait(maxMs, true);
+}
+
+ClipboardOffer::Paste ClipboardOffer::wait(int maxMs, bool untilWentWrong) const
+{
+    if (m_state->fetched || (untilWentWrong && m_state->wentWrong))
+        return m_state->paste();
     QEventLoop loop;
     QTimer::singleShot(maxMs, &loop, &QEventLoop::quit);
     m_state->waiting = &loop;
+    m_state->waitingEndsWhenWrong = untilWentWrong;
     loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return m_state->fetched;
+    return m_state->paste();
 }

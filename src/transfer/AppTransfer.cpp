@@ -10,26 +10,39 @@
 #include <functional>
 
 namespace {
-// How long a target has to fetch the text after the paste key, and after the
-// second one. A word processor that still had the former clipboard content
-// (an image) in mind asks for that, pastes nothing and is busy for seconds
-// before it takes the second paste. The inserting scripts wait as long.
-constexpr int kFetchWaitMs[] = {1500, 6000};
+// How long a target has to fetch the text after the paste key, and how long
+// it has besides while it is busy or after a second paste key. A word
+// processor that still had the former clipboard content (an image) in mind
+// asks for that, pastes nothing and is busy for seconds before it takes a
+// second paste. The inserting scripts wait as long.
+constexpr int kShortWaitMs = 1500;
+constexpr int kLongWaitMs = 6000;
 
-// Offers the sentence on the clipboard and runs paste; when the target did
-// not fetch it, the paste key goes once more.
+// Offers the sentence on the clipboard and runs paste; when the target's paste
+// went wrong, the paste key goes once more.
 Delivery pasteFromClipboard(QClipboard &clipboard, const QString &sentence, const std::function<bool()> &paste)
 {
     // The program stays the clipboard's owner and serves the text to the
     // target while the paste script runs and afterwards.
-    const ClipboardOffer offer(clipboard, sentence);
-    for (const int waitMs : kFetchWaitMs) {
-        if (!paste())
-            return Delivery::NoWindow;
-        if (offer.waitForFetch(waitMs))
-            return Delivery::Delivered;
+    ClipboardOffer offer(clipboard, sentence);
+    offer.expectPaste();
+    if (!paste())
+        return Delivery::NoWindow;
+    ClipboardOffer::Paste done = offer.waitForFetch(kShortWaitMs);
+    if (done == ClipboardOffer::Paste::Pending) {
+        // A target that asked for nothing is still at work: a second paste
+        // key would put the sentence in twice.
+        done = offer.waitWhileBusy(kLongWaitMs);
+        // It may still fetch the text after its own mistake.
+        if (done == ClipboardOffer::Paste::WentWrong)
+            done = offer.waitForFetch(kShortWaitMs);
     }
-    return Delivery::NotTaken;
+    if (done != ClipboardOffer::Paste::WentWrong)
+        return done == ClipboardOffer::Paste::Fetched ? Delivery::Delivered : Delivery::NotTaken;
+    if (!paste())
+        return Delivery::NoWindow;
+    return offer.waitForFetch(kLongWaitMs) == ClipboardOffer::Paste::Fetched ? Delivery::Delivered
+                                                                              : Delivery::NotTaken;
 }
 } // namespace
 

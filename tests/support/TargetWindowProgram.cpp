@@ -25,6 +25,19 @@
 #include <cstdio>
 
 namespace {
+// Asks the clipboard's owner straight for an image, without looking at what it
+// offers now (Qt would look first and not ask), and leaves the answer unread.
+void askOwnerForImage(const QWidget &window)
+{
+    auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return;
+    Display *display = x11->display();
+    XConvertSelection(display, XInternAtom(display, "CLIPBOARD", False), XInternAtom(display, "image/png", False),
+                      XInternAtom(display, "VM_TARGET_PASTE", False), window.winId(), CurrentTime);
+    XFlush(display);
+}
+
 class Editor : public QPlainTextEdit
 {
 public:
@@ -42,8 +55,8 @@ protected:
         imageSinceLastPaste = false;
         if (ignored) {
             // Asks for the format it remembers, which the clipboard no longer has.
-            if (const QMimeData *content = QGuiApplication::clipboard()->mimeData(); content && !takesNoPaste)
-                content->data(QStringLiteral("image/png"));
+            if (!takesNoPaste)
+                askOwnerForImage(*this);
             return;
         }
         if (pasteDelayMs > 0)

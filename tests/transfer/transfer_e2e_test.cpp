@@ -123,8 +123,9 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
 }
 
 // The word processor on both its routes after an image was copied: a target that ignores the first paste
-// gets the sentence once by a second one; a target that takes no paste is reported, the sentence left on
-// the clipboard. The direct route gives the image back once the sentence is in.
+// gets the sentence once by a second one, a slow one once by the first; a target that takes no paste is
+// reported, the sentence left on the clipboard. The direct route gives the former content back once the
+// sentence is in.
 TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
 {
     if (!g_x->isRunning())
@@ -142,6 +143,8 @@ TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
     app.pPrefs->SetLinkLocked(true);
     const QString picture = files.filePath(QStringLiteral("picture.png"));
     writeBytes(picture, QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(2000, '\x02'));
+    const QString formerText = files.filePath(QStringLiteral("former.txt"));
+    writeBytes(formerText, QByteArray("Früher"));
     const QString sentence = utf8("Sie schreibt „sauber“: Ä Ö Ü ß.");
     const QString notTaken = QStringLiteral("Text nicht eingefügt\n„%1“ hat den Text nicht übernommen. Der Text liegt "
                                             "in der Zwischenablage; Sie können ihn von Hand einfügen.")
@@ -151,35 +154,43 @@ TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
     {
         const char *connection;
         PasteHabit habit;
+        int pasteDelayMs; // how late the target fetches a paste, as a busy word processor
+        const char *formerFormat; // what the clipboard held before
         bool arrives;
-    } runs[] = {{"ConnectGeneric", PasteHabit::TakesEvery, true}, // clipboard and script 176
-                {"ConnectGeneric", PasteHabit::IgnoresFirstAfterImage, true},
-                {"ConnectGeneric", PasteHabit::TakesNone, false},
-                {"ConectCustom", PasteHabit::TakesEvery, true}, // direct insertion, script 174
-                {"ConectCustom", PasteHabit::IgnoresFirstAfterImage, true},
-                {"ConectCustom", PasteHabit::TakesNone, false}};
+    } runs[] = {{"ConnectGeneric", PasteHabit::TakesEvery, 0, "image/png", true}, // clipboard and script 176
+                {"ConnectGeneric", PasteHabit::IgnoresFirstAfterImage, 0, "image/png", true},
+                {"ConnectGeneric", PasteHabit::TakesEvery, 2500, "image/png", true},
+                {"ConnectGeneric", PasteHabit::TakesNone, 0, "image/png", false},
+                {"ConectCustom", PasteHabit::TakesEvery, 0, "image/png", true}, // direct insertion, script 174
+                {"ConectCustom", PasteHabit::IgnoresFirstAfterImage, 0, "image/png", true},
+                // A second paste would take the former text given back meanwhile.
+                {"ConectCustom", PasteHabit::TakesEvery, 2500, "text/plain", true},
+                {"ConectCustom", PasteHabit::TakesNone, 0, "image/png", false}};
     for (const auto &run : runs) {
-        SCOPED_TRACE(std::string(run.connection) + " / habit " + std::to_string(static_cast<int>(run.habit)));
+        SCOPED_TRACE(std::string(run.connection) + " / habit " + std::to_string(static_cast<int>(run.habit))
+                     + " / delay " + std::to_string(run.pasteDelayMs));
         app.pPrefs->SetConnectionType(QString::fromUtf8(run.connection));
-        TargetWindow target(name, files.filePath(QString::number(&run - runs)), 0, run.habit);
+        TargetWindow target(name, files.filePath(QString::number(&run - runs)), run.pasteDelayMs, run.habit);
         ASSERT_FALSE(target.window().isEmpty());
+        const QString format = QString::fromUtf8(run.formerFormat);
+        const bool image = format == QStringLiteral("image/png");
         QProcess::execute(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                                                    QStringLiteral("-t"), QStringLiteral("image/png"), picture});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return target.sawImage(); }, kXWaitMs));
-        const QByteArray image = clipboardData(QStringLiteral("image/png"));
-        ASSERT_FALSE(image.isEmpty());
+                                                    QStringLiteral("-t"), format, image ? picture : formerText});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !image || target.sawImage(); }, kXWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !clipboardData(format).isEmpty(); }, kXWaitMs));
+        const QByteArray former = clipboardData(format);
         ASSERT_TRUE(bringToFront(QString::number(program->winId()), *program));
 
         ModalScript answers;
         EXPECT_EQ(app.TransferSentence(sentence), 0);
         if (run.arrives) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return target.text() == sentence; }, kXWaitMs)) << target.text().toStdString();
-            QTest::qWait(300);
+            // A second paste key would bring a second copy as late as the first.
+            QTest::qWait(300 + run.pasteDelayMs);
             EXPECT_EQ(target.text(), sentence); // once, not twice
             EXPECT_EQ(answers.seen, QStringList());
             if (QString::fromUtf8(run.connection) == customConnectionType())
-                EXPECT_TRUE(QTest::qWaitFor([&] { return clipboardData(QStringLiteral("image/png")) == image; },
-                                            kXWaitMs));
+                EXPECT_TRUE(QTest::qWaitFor([&] { return clipboardData(format) == former; }, kXWaitMs));
             else
                 EXPECT_EQ(QGuiApplication::clipboard()->text(), sentence);
         } else {

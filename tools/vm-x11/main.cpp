@@ -10,8 +10,9 @@
 //                                 minimised); exit 1 when it did not become active
 //   vm-x11 hold COMMAND...        serves standard input as the clipboard text and
 //                                 runs COMMAND (the paste key); runs it once more
-//                                 when the text was not fetched within a short
-//                                 wait, and exits 4 when it still was not. Once
+//                                 when the target's paste went wrong (it asked
+//                                 for a format not offered and took no text),
+//                                 and exits 4 when the text was not fetched. Once
 //                                 fetched it returns while a background process
 //                                 keeps serving it and afterwards puts back what
 //                                 the clipboard held before, in every format
@@ -235,6 +236,10 @@ public:
     // Set when a later hold asked for the former content to come back now.
     bool restoreRequested() const { return m_restoreRequested; }
 
+    // Set when someone asked for a format not offered: a target that still
+    // had the former content in mind, whose paste took nothing.
+    bool missingAsked() const { return m_missingAsked; }
+
     // A server time stamp, from a property change of our own window.
     Time now()
     {
@@ -419,6 +424,8 @@ private:
                 onServed(f);
                 break;
             }
+            if (reply.xselection.property == None && !isMetaTarget(request.target))
+                m_missingAsked = true;
         }
         XSendEvent(g_display, request.requestor, False, NoEventMask, &reply);
         XFlush(g_display);
@@ -476,6 +483,7 @@ private:
     Window m_window;
     Atom m_clipboard, m_transfer, m_incr, m_targets, m_timestamp, m_restore;
     bool m_restoreRequested = false;
+    bool m_missingAsked = false;
     std::vector<Format> m_offered;
     std::vector<Incremental> m_incremental;
     Time m_ownedSince = CurrentTime;
@@ -490,11 +498,12 @@ std::vector<Format> textFormats(const std::string &text)
     return formats;
 }
 
-// How long a target has to fetch the text after the paste key, and after the
-// second one. A word processor that still had the former content (an image)
-// in mind asks for that, pastes nothing and is busy for seconds before it
-// takes the second paste.
-constexpr milliseconds kFetchWait[] = {milliseconds(1500), milliseconds(6000)};
+// How long a target has to fetch the text after the paste key, and how long
+// it has besides while it is busy or after a second paste key. A word
+// processor that still had the former content (an image) in mind asks for
+// that, pastes nothing and is busy for seconds before it takes a second paste.
+constexpr milliseconds kShortWait(1500);
+constexpr milliseconds kLongWait(6000);
 
 // Runs command (a program and its arguments) and waits for it; whether it succeeded.
 bool runCommand(char **command)
@@ -534,15 +543,27 @@ int hold(char **pasteCommand)
     };
     // Only a fetch of the text counts: a target that asks for a format the
     // former content had has pasted nothing.
-    bool stillOwner = true;
-    for (const milliseconds wait : kFetchWait) {
-        if (served || !stillOwner)
-            break;
+    if (!runCommand(pasteCommand)) {
+        selection.giveUp();
+        return 1;
+    }
+    const auto fetched = [&] { return served; };
+    const auto fetchedOrWrong = [&] { return served || selection.missingAsked(); };
+    bool stillOwner = selection.serve(fetched, noteServed, Clock::now() + kShortWait);
+    if (stillOwner && !fetchedOrWrong()) {
+        // A target that asked for nothing is still at work: a second paste
+        // key would put the text in twice. It may still fetch the text after
+        // its own mistake.
+        stillOwner = selection.serve(fetchedOrWrong, noteServed, Clock::now() + kLongWait);
+        if (stillOwner && !served && selection.missingAsked())
+            stillOwner = selection.serve(fetched, noteServed, Clock::now() + kShortWait);
+    }
+    if (stillOwner && !served && selection.missingAsked()) {
         if (!runCommand(pasteCommand)) {
             selection.giveUp();
             return 1;
         }
-        stillOwner = selection.serve([&] { return served; }, noteServed, Clock::now() + wait);
+        stillOwner = selection.serve(fetched, noteServed, Clock::now() + kLongWait);
     }
     if (!served) {
         selection.giveUp();

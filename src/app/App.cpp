@@ -164,7 +164,7 @@ bool App::DoQuit()
     // that fails, the edit is on the clipboard and a message has said so; the
     // program stays this once, so that the clipboard's text outlives it.
     if (SentenceWindow *window = existingInstance<SentenceWindow>();
-        window && !window->commitOpenCell(SentenceWindow::Leaving::Program))
+        window && !window->commitOpenCell(SentenceWindow::Leaving::Program) && window->holdsUnsavedEdit())
         return false;
     if (pSentenceDB)
         pSentenceDB->Close();

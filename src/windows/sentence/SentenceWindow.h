@@ -142,9 +142,12 @@ public:
     // once more to save an unsaved edit. When that fails too, the edited
     // variants go to the clipboard and a message says so; false then.
     // Leaving a section goes on; quitting stays once, for on X11 the
-    // clipboard's text ends with its owner unless a clipboard manager takes it.
+    // clipboard's text ends with its owner unless a clipboard manager takes
+    // it, and the edit stays in the list to be saved again.
     enum class Leaving { Section, Program };
     bool commitOpenCell(Leaving leaving = Leaving::Section);
+    // An edit that did not reach the database is still held in the list.
+    bool holdsUnsavedEdit() const { return m_unsavedEdit; }
     void SentenceListBox_CellGotFocus(int row, int column);
     void SentenceListBox_CellTextChange(int row, int column);
     void SentenceListBox_CellAction(int row, int column);
@@ -241,6 +244,8 @@ private:
     void finishOpenCell();
     // The list holds an edit that did not reach the database.
     bool m_unsavedEdit = false;
+    // A quit stayed open once for the unsaved edit, which went to the clipboard.
+    bool m_quitStayedForEdit = false;
     // While the section is left, a failed save is reported by the leaving alone.
     bool m_leaving = false;
     int m_saveAttempts = 0;

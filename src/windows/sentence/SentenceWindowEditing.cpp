@@ -65,8 +65,10 @@ bool SentenceWindow::writeSentenceList()
                                                        pCurrClass, pCurrUseDu, text, shown.readText)
                              : a.PutSentences2Category(shown.superCategory, shown.mainCategory, shown.subCategory,
                                                        pCurrCatSection, pCurrClass, pCurrUseDu, text, shown.readText);
-    if (written)
+    if (written) {
         shown.readText = text;
+        m_quitStayedForEdit = false;
+    }
     m_unsavedEdit = !written;
     return written;
 }
@@ -120,12 +122,21 @@ bool SentenceWindow::commitOpenCell(Leaving leaving)
     // An edit saved in vain before is tried once more now; one that the open cell has just tried is not.
     if (m_saveAttempts == attemptsBefore && writeSentenceList())
         return true;
-    m_unsavedEdit = false;
     QGuiApplication::clipboard()->setText(sentenceListText());
+    if (leaving == Leaving::Program && m_quitStayedForEdit) {
+        // The last quit stayed for this edit and said where it is: this one goes.
+        m_unsavedEdit = false;
+        return false;
+    }
     QString where = QStringLiteral("Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
                                    "der Zwischenablage und können von dort eingefügt werden.");
-    if (leaving == Leaving::Program)
+    if (leaving == Leaving::Program) {
+        // The edit stays in the list and unsaved: finishing a cell or quitting tries again.
+        m_quitStayedForEdit = true;
         where += QStringLiteral(" Das Programm bleibt dafür geöffnet; danach können Sie es beenden.");
+    } else {
+        m_unsavedEdit = false; // the list is replaced; the edit is on the clipboard
+    }
     showNotSaved(where);
     return false;
 }
@@ -138,6 +149,7 @@ void SentenceWindow::SentenceListBox_CellGotFocus(int, int)
 void SentenceWindow::SentenceListBox_CellTextChange(int, int)
 {
     pHasDirtyCell = true;
+    m_quitStayedForEdit = false;
 }
 
 void SentenceWindow::SentenceListBox_CellAction(int, int)

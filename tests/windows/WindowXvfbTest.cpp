@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <optional>
 
@@ -457,12 +459,29 @@ TEST_F(WindowXvfbTest, EndingTheEditingModeFromTheMenuSavesTheOpenCell)
         SCOPED_TRACE(c.edit);
         typeIntoOpenCell(utf8(c.edit));
         if (c.byMouse) {
-            bool shown = false;
-            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w, [&shown] { shown = true; });
-            // The menu pops up under the button; its second command ends the mode.
-            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
+            // The menu pops up under the button and runs its own event loop; once it is on
+            // the screen, its second command, which ends the mode, is chosen by the keys.
+            QProcess keys;
+            keys.setProcessEnvironment(g_x->environment());
+            QTimer menuOnScreen;
+            menuOnScreen.setInterval(50);
+            menuOnScreen.callOnTimeout([&] {
+                const QWindow *popup = w->ActionsMenu->windowHandle();
+                if (!w->ActionsMenu->isVisible() || !popup || !popup->isExposed())
+                    return;
+                menuOnScreen.stop();
+                keys.start(QStringLiteral("xdotool"), texts({"sleep", "0.1", "key", "Down", "Down", "Return"}));
+            });
+            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w,
+                                                    [&menuOnScreen] { menuOnScreen.start(); });
+            QTimer failSafe; // a menu that never shows its commands is closed
+            failSafe.setSingleShot(true);
+            failSafe.callOnTimeout(w->ActionsMenu, &QMenu::hide);
+            failSafe.start(kXWaitMs);
+            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1"));
             QObject::disconnect(shownOnce);
-            EXPECT_TRUE(shown);
+            EXPECT_TRUE(QTest::qWaitFor([&keys] { return keys.state() == QProcess::NotRunning; }, kXWaitMs));
+            EXPECT_TRUE(failSafe.isActive()) << "the menu did not show";
         } else {
             ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
             w->ActionsButton_Action(QStringLiteral("Liste nicht änderbar"));

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QScopedValueRollback>
 #include <QUrl>
 
 namespace {
@@ -172,8 +173,10 @@ bool App::DoQuit()
     return true;
 }
 
-bool App::saveForSessionEnd()
+bool App::saveForSessionEnd(bool mayShowMessages)
 {
+    // Without leave to ask, an edit that cannot be saved still goes to the clipboard, quietly.
+    const QScopedValueRollback holdMessages(m_messagesHeld, m_messagesHeld || !mayShowMessages);
     SentenceWindow *window = existingInstance<SentenceWindow>();
     const bool cellSaved = !window || window->commitOpenCell(SentenceWindow::Leaving::Program);
     return SavePrefs(*pPrefs) && cellSaved;
@@ -186,6 +189,8 @@ void App::ShowKDLhomepage()
 
 void App::ShowOKDialog(const QString &header, const QString &text, const QString &caption)
 {
+    if (m_messagesHeld)
+        return;
     OKDialog dialog(QApplication::activeWindow());
     dialog.InitOKDialog(header, text, caption);
     dialog.exec();

@@ -126,8 +126,9 @@ public:
     // Quits; false when an edit that could not be saved keeps the program open.
     bool DoQuit();
     // Saves what quitting saves, the open cell's edit and the preferences,
-    // and goes on; false when something was not saved (a message said so).
-    bool saveForSessionEnd();
+    // and goes on; false when something was not saved (a message said so,
+    // when showing messages is allowed).
+    bool saveForSessionEnd(bool mayShowMessages = true);
     void TestMutex() {}
     void CloseMutex() {}
 
@@ -151,6 +152,8 @@ private:
     void registerMenuHandlers();
 
     std::unique_ptr<Menu> m_menu;
+    // While set, ShowOKDialog shows nothing: the session manager allows no dialog.
+    bool m_messagesHeld = false;
 };
 
 // The application object, reachable from everywhere while it exists.

@@ -26,7 +26,7 @@ void onQuitSignal(int signal)
 }
 } // namespace
 
-QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool()> save, QObject *parent)
+QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool(bool)> save, QObject *parent)
     : QObject(parent)
     , m_quit(std::move(quit))
     , m_save(std::move(save))
@@ -48,11 +48,11 @@ QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool()> sav
     for (size_t i = 0; i < kQuitSignals.size(); ++i)
         ::sigaction(kQuitSignals[i], &action, &g_former[i]);
     if (auto *gui = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        // Asked with leave to show a message; an edit that cannot be saved stops the logout,
-        // so that it can be copied.
+        // Messages only with the manager's leave; an edit that cannot be saved stops the
+        // logout, so that it can be copied.
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
             const bool mayAsk = manager.allowsInteraction();
-            if (!m_save())
+            if (!m_save(mayAsk))
                 manager.cancel();
             if (mayAsk)
                 manager.release();

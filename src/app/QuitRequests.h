@@ -16,8 +16,9 @@ class QuitRequests : public QObject
     Q_OBJECT
 public:
     // One at a time; quit is the program's quit command, save saves what it
-    // saves and tells whether all of it was saved.
-    QuitRequests(std::function<void()> quit, std::function<bool()> save, QObject *parent = nullptr);
+    // saves, with messages only when its argument allows them, and tells
+    // whether all of it was saved.
+    QuitRequests(std::function<void()> quit, std::function<bool(bool)> save, QObject *parent = nullptr);
     // The signals' former handling comes back.
     ~QuitRequests() override;
 
@@ -25,7 +26,7 @@ private:
     void quitNow();
 
     std::function<void()> m_quit;
-    std::function<bool()> m_save;
+    std::function<bool(bool)> m_save;
     QSocketNotifier *m_notifier = nullptr;
     bool m_quitting = false;
 };

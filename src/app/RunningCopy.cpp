@@ -19,6 +19,8 @@
 namespace {
 // How long a later start waits for a first copy that holds the lock but does not listen yet.
 constexpr int kConnectWaitMs = 5000;
+// How long a later start waits for the running copy's answer on one connection.
+constexpr int kAnswerWaitMs = 2000;
 
 // The key of one user's program with one preferences file.
 QString copyKey(const QString &prefsFile)
@@ -58,12 +60,17 @@ RunningCopy::RunningCopy(const QString &prefsFile)
                 return;
             }
             connect(&m_server, &QLocalServer::newConnection, this, [this] {
+                emit startedAgain();
+                // The answer tells the later start that this copy is alive and has come to the front.
                 while (QLocalSocket *socket = m_server.nextPendingConnection()) {
                     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+                    socket->write("1", 1);
                     socket->disconnectFromServer();
                 }
-                emit startedAgain();
             });
+            // A copy that is quitting would bring no window to the front: a later start
+            // finds no one listening and waits for the lock instead.
+            connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_server.close(); });
             return;
         }
         if (askRunningCopy()) {
@@ -93,9 +100,13 @@ bool RunningCopy::askRunningCopy()
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(1000))
         return false;
-    // The connection itself is the request; the running copy answers by closing it.
-    socket.waitForDisconnected(1000);
-    return true;
+    // The connection is the request. The kernel takes it also for a copy that no
+    // longer reads it; only the running copy's answer means it has come to the front.
+    const QDeadlineTimer deadline(kAnswerWaitMs);
+    while (socket.bytesAvailable() < 1 && !deadline.hasExpired())
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            break;
+    return socket.bytesAvailable() > 0;
 }
 
 void bringProgramToFront()

@@ -1,8 +1,10 @@
 #pragma once
 // One running copy of the program per user and preferences file. The first
 // start holds a lock in the user's runtime folder and listens on a local
-// socket beside it; a later start connects, which brings the first copy's
-// windows to the front, and ends.
+// socket beside it until it quits; a later start connects, which brings the
+// first copy's windows to the front, and ends once the first copy answers.
+// While the first copy quits, a later start waits a few seconds for its lock
+// and runs as a copy of its own.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>

@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     FileTypes::init();
     App theApp;
     QuitRequests quitRequests([&theApp] { theApp._FileQuit_Action(); },
-                              [&theApp] { return theApp.saveForSessionEnd(); });
+                              [&theApp](bool mayShowMessages) { return theApp.saveForSessionEnd(mayShowMessages); });
     QTimer::singleShot(0, &theApp, &App::Open);
     return QApplication::exec();
 }

@@ -25,6 +25,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <optional>
 
@@ -336,7 +338,7 @@ class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterfa
 
 TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
 {
-    QuitRequests requests([] { app()._FileQuit_Action(); }, [] { return true; });
+    QuitRequests requests([] { app()._FileQuit_Action(); }, [](bool) { return true; });
     w->ClassesPopupMenu->setListIndex(4);
     typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
     const int signal = GetParam();
@@ -352,15 +354,43 @@ TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
 INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
 
 // Before the session ends, its manager asks the program to save: the open cell and the
-// preferences are saved as at quitting, and the program goes on.
+// preferences are saved as at quitting, and the program goes on. An edit that cannot be
+// saved goes to the clipboard; a message says so only when the manager allows one.
 TEST_F(WindowXvfbTest, TheSessionsSaveRequestSavesTheOpenCellAndThePreferencesAndGoesOn)
 {
-    w->ClassesPopupMenu->setListIndex(3);
-    typeIntoOpenCell(QStringLiteral("Tim fragt gern."));
-    EXPECT_TRUE(app().saveForSessionEnd());
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim fragt gern."));
-    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=4\n"));
-    EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+    const struct
+    {
+        const char *edit;
+        bool mayShowMessages;
+        bool locked; // another program holds the database
+        int messages;
+    } cases[] = {
+        {"Tim fragt gern.", true, false, 0},
+        {"Tim fragt oft.", false, true, 0},
+        {"Tim fragt viel.", true, true, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.edit);
+        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
+        w->ClassesPopupMenu->setListIndex(3);
+        typeIntoOpenCell(utf8(c.edit));
+        std::optional<LockingProcess> holder;
+        if (c.locked) {
+            holder.emplace(fixture.dbPath());
+            ASSERT_TRUE(holder->locked());
+        }
+        ModalScript answers;
+        EXPECT_EQ(app().saveForSessionEnd(c.mayShowMessages), !c.locked);
+        EXPECT_EQ(answers.seen.size(), c.messages) << answers.seen.join(u'|').toStdString();
+        holder.reset();
+        const QString edited = utf8(c.edit) + QStringLiteral("\n_ fragt nach.");
+        EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), c.locked ? before : edited);
+        if (c.locked) {
+            EXPECT_EQ(clipboardOfDisplay(), edited);
+        }
+        EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=4\n"));
+        EXPECT_TRUE(w->isVisible() && app().pSentenceDB->isConnected());
+    }
 }
 
 // A failed save: finishing a cell again tries again, and leaving the section
@@ -429,12 +459,29 @@ TEST_F(WindowXvfbTest, EndingTheEditingModeFromTheMenuSavesTheOpenCell)
         SCOPED_TRACE(c.edit);
         typeIntoOpenCell(utf8(c.edit));
         if (c.byMouse) {
-            bool shown = false;
-            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w, [&shown] { shown = true; });
-            // The menu pops up under the button; its second command ends the mode.
-            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1 sleep 0.5 key Down Down Return"));
+            // The menu pops up under the button and runs its own event loop; once it is on
+            // the screen, its second command, which ends the mode, is chosen by the keys.
+            QProcess keys;
+            keys.setProcessEnvironment(g_x->environment());
+            QTimer menuOnScreen;
+            menuOnScreen.setInterval(50);
+            menuOnScreen.callOnTimeout([&] {
+                const QWindow *popup = w->ActionsMenu->windowHandle();
+                if (!w->ActionsMenu->isVisible() || !popup || !popup->isExposed())
+                    return;
+                menuOnScreen.stop();
+                keys.start(QStringLiteral("xdotool"), texts({"sleep", "0.1", "key", "Down", "Down", "Return"}));
+            });
+            const auto shownOnce = QObject::connect(w->ActionsMenu, &QMenu::aboutToShow, w,
+                                                    [&menuOnScreen] { menuOnScreen.start(); });
+            QTimer failSafe; // a menu that never shows its commands is closed
+            failSafe.setSingleShot(true);
+            failSafe.callOnTimeout(w->ActionsMenu, &QMenu::hide);
+            failSafe.start(kXWaitMs);
+            xdo(at(centreOf(w->ActionsButton)) + QStringLiteral("click 1"));
             QObject::disconnect(shownOnce);
-            EXPECT_TRUE(shown);
+            EXPECT_TRUE(QTest::qWaitFor([&keys] { return keys.state() == QProcess::NotRunning; }, kXWaitMs));
+            EXPECT_TRUE(failSafe.isActive()) << "the menu did not show";
         } else {
             ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
             w->ActionsButton_Action(QStringLiteral("Liste nicht änderbar"));

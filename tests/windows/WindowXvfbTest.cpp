@@ -371,8 +371,9 @@ TEST_F(WindowXvfbTest, TheSessionsSaveRequestSavesTheOpenCellAndThePreferencesAn
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.edit);
-        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
+        // The class change leaves the section: an edit still unsaved from the last case is saved then.
         w->ClassesPopupMenu->setListIndex(3);
+        const QString before = fixture.stored(QStringLiteral("Interesse"), 1);
         typeIntoOpenCell(utf8(c.edit));
         std::optional<LockingProcess> holder;
         if (c.locked) {

@@ -3,9 +3,11 @@
 #include "app/VersionInfo.h"
 #include "framework/EventLoop.h"
 #include "framework/FileErrors.h"
+#include "framework/Files.h"
 #include "framework/Strings.h"
 #include "framework/TextCompare.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -137,6 +139,9 @@ PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
 }
 
 namespace {
+// A save takes far less; a new file older than this was left by an interrupted one.
+constexpr int kLeftoverAgeSeconds = 60;
+
 // Writes all of bytes to the open descriptor; false with errno set when the system refuses.
 bool writeAll(int fd, const QByteArray &bytes)
 {
@@ -151,6 +156,19 @@ bool writeAll(int fd, const QByteArray &bytes)
     }
     return true;
 }
+
+// New files that interrupted saves left beside the preferences file at path:
+// the fixed name earlier versions wrote to, and names of this version's kind
+// that are old enough that no save of another running copy still writes them.
+void removeLeftoverNewFiles(const QString &path)
+{
+    const QDir folder = QFileInfo(path).dir();
+    ::unlink(QFile::encodeName(folder.filePath(preferencesFileName() + QStringLiteral(".neu"))).constData());
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-kLeftoverAgeSeconds);
+    for (const QFileInfo &file : folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+        if (isCreatedBeside(path, file.fileName()) && !file.isSymLink() && file.lastModified() < settled)
+            QFile::remove(file.filePath());
+}
 } // namespace
 
 bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version,
@@ -164,20 +182,19 @@ bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, 
     stream.flush();
     const QByteArray bytes = text.toUtf8();
 
-    // A preferences file that is a link stays one: the file it points to is replaced.
-    QString path = QDir(folder).filePath(preferencesFileName());
-    if (const QFileInfo info(path); info.isSymLink())
-        path = info.symLinkTarget();
-    const QString newPath = QFileInfo(path).dir().filePath(preferencesNewFileName());
+    // A preferences file that is a link, or a chain of links, stays one: the
+    // file at its end is replaced.
+    const QString path = writtenFile(QDir(folder).filePath(preferencesFileName()));
+    removeLeftoverNewFiles(path);
     const QByteArray target = QFile::encodeName(path);
-    const QByteArray temp = QFile::encodeName(newPath);
     // The new file keeps the access rights of the old one.
     struct stat old = {};
     const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
 
-    ::unlink(temp.constData());
+    // A name of its own, so that nothing left at any name can block the save.
+    QString newPath;
     int error = 0;
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    const int fd = createFileBeside(path, mode, newPath);
     if (fd < 0) {
         error = errno;
     } else {
@@ -186,11 +203,13 @@ bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, 
         if (::close(fd) != 0 && !error)
             error = errno;
     }
+    const QByteArray temp = QFile::encodeName(newPath);
     if (!error && ::rename(temp.constData(), target.constData()) != 0)
         error = errno;
     if (!error)
         return true;
-    ::unlink(temp.constData());
+    if (fd >= 0)
+        ::unlink(temp.constData());
     if (reason)
         *reason = fileErrorReason(error);
     return false;

@@ -67,13 +67,9 @@ inline QString preferencesFileName()
 // the file was there; a missing file is created empty. An unreadable file
 // leaves the defaults.
 PreferencesClass readPreferencesFile(const QString &folder, bool *existed);
-// The new file a save writes beside the old one before renaming it over it.
-inline QString preferencesNewFileName()
-{
-    return preferencesFileName() + QStringLiteral(".neu");
-}
-// Writes the record whole or not at all: a new file renamed over the old one;
-// a new file left behind by an interrupted save is removed first. On failure
+// Writes the record whole or not at all: a new file of a name of its own,
+// renamed over the old one (over the file at the end of a chain of links);
+// new files left behind by interrupted saves are removed first. On failure
 // the old file stays as it was and reason (when given) says why, in German.
 bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version,
                           QString *reason = nullptr);

@@ -1,5 +1,6 @@
 // The importer of tab-delimited sentence collections.
 #include "app/App.h"
+#include "framework/Files.h"
 #include "framework/Folders.h"
 #include "framework/MessageBox.h"
 #include "framework/OpenDialog.h"
@@ -68,10 +69,8 @@ bool App::ImportSentencesFromTabDelimFile()
             MsgBox(notReplacedText(programFolderItem(kDatabaseName), failure));
         return false;
     };
-    if (!CreateDB(kDatabaseName)) {
-        MsgBox(QStringLiteral("Database not created"));
+    if (!CreateDB(kDatabaseName))
         return abandon(QString());
-    }
     QString failure;
     Counts counts;
     importSentences(
@@ -147,10 +146,14 @@ bool App::CreateDB(const QString &name)
     const QString path = programFolderItem(name);
     auto db = std::make_unique<SentenceDatabase>();
     QStringList tableErrors;
+    // A folder that takes no new file is named with the reason; a database
+    // SQLite cannot make gets the importer's short message.
+    QString notMade;
     const QString tempPath
-        = QFileInfo(path).isDir() ? QString() : DatabaseFiles::createTemporaryBeside(DatabaseFiles::writtenFile(path));
+        = QFileInfo(path).isDir() ? QString() : DatabaseFiles::createTemporaryBeside(writtenFile(path), notMade);
     if (tempPath.isEmpty() || !createDatabaseFile(*db, tempPath, tableErrors)) {
         removeDatabaseFile(tempPath);
+        MsgBox(notMade.isEmpty() ? QStringLiteral("Database not created") : notMade);
         return false;
     }
     for (const QString &error : tableErrors)

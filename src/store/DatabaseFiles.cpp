@@ -1,19 +1,20 @@
 #include "DatabaseFiles.h"
 
 #include "framework/Database.h"
+#include "framework/FileErrors.h"
+#include "framework/Files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace DatabaseFiles {
 
 namespace {
-// Longer chains of links than the system itself follows end here.
-constexpr int kMaxLinks = 40;
-
 bool statFile(const QString &path, struct stat &st)
 {
     return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0;
@@ -47,14 +48,6 @@ bool openAsSentenceDatabase(Database &db, const QString &path)
     return false;
 }
 
-QString writtenFile(const QString &path)
-{
-    QFileInfo info(path);
-    for (int i = 0; i < kMaxLinks && info.isSymLink(); ++i)
-        info = QFileInfo(info.symLinkTarget());
-    return info.absoluteFilePath();
-}
-
 QString refusalToReplace(const QString &path, const QStringList &inputs)
 {
     const QString target = writtenFile(path);
@@ -84,12 +77,19 @@ QString refusalToReplace(const QString &path, const QStringList &inputs)
     return {};
 }
 
-QString createTemporaryBeside(const QString &file)
+QString createTemporaryBeside(const QString &file, QString &failure)
 {
     // A name that did not exist a moment ago: no input can carry it.
-    QTemporaryFile temporary(file + QStringLiteral(".XXXXXX.neu"));
-    temporary.setAutoRemove(false);
-    return temporary.open() ? temporary.fileName() : QString();
+    QString created;
+    const int fd = createFileBeside(file, 0600, created);
+    if (fd < 0) {
+        const QString reason = fileErrorReason(errno);
+        failure = QStringLiteral("Im Ordner „%1“ kann keine neue Datenbank angelegt werden: %2")
+                      .arg(QDir::toNativeSeparators(QFileInfo(file).path()), reason);
+        return {};
+    }
+    ::close(fd);
+    return created;
 }
 
 QStringList journalFiles(const QString &path)

@@ -13,10 +13,6 @@ namespace DatabaseFiles {
 // another program holds locked cannot be looked into and is taken as it is.
 bool openAsSentenceDatabase(Database &db, const QString &path);
 
-// The file that writing to path really changes: path itself, or the file its
-// chain of symbolic links ends at (which need not exist yet).
-QString writtenFile(const QString &path);
-
 // Why a database built from the files inputs must not replace path, as one
 // German line naming path as given; "" when it may. Refused are a path that is
 // one of the inputs (by device and inode, so that another spelling or a hard
@@ -27,8 +23,9 @@ QString writtenFile(const QString &path);
 QString refusalToReplace(const QString &path, const QStringList &inputs);
 
 // A new, empty file with a name of its own in the folder of file, for the
-// database that is to replace file; "" when none can be made there.
-QString createTemporaryBeside(const QString &file);
+// database that is to replace file; "" when none can be made there, and
+// failure then says why, as one German line naming the folder.
+QString createTemporaryBeside(const QString &file, QString &failure);
 
 // The files SQLite may keep beside a database.
 QStringList journalFiles(const QString &path);

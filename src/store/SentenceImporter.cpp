@@ -2,6 +2,7 @@
 
 #include "framework/Database.h"
 #include "framework/EventLoop.h"
+#include "framework/Files.h"
 #include "framework/MacRoman.h"
 #include "framework/Strings.h"
 #include "store/DatabaseFiles.h"
@@ -242,7 +243,7 @@ bool createDatabaseFile(Database &db, const QString &path, QStringList &tableErr
 bool installDatabaseFile(const QString &tempPath, const QString &path)
 {
     // A link stays a link: the file it leads to gets the new database.
-    const QString target = DatabaseFiles::writtenFile(path);
+    const QString target = writtenFile(path);
     // A journal left by the old file must not be played into the new one.
     for (const QString &journal : DatabaseFiles::journalFiles(target))
         QFile::remove(journal);
@@ -274,9 +275,14 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         messages << errorText;
         return false;
     }
-    const QString tempPath = DatabaseFiles::createTemporaryBeside(DatabaseFiles::writtenFile(outPath));
+    QString notMade;
+    const QString tempPath = DatabaseFiles::createTemporaryBeside(writtenFile(outPath), notMade);
+    if (tempPath.isEmpty()) {
+        messages << notMade;
+        return false;
+    }
     Database db;
-    if (tempPath.isEmpty() || !createDatabaseFile(db, tempPath, messages)) {
+    if (!createDatabaseFile(db, tempPath, messages)) {
         messages << QStringLiteral("Database not created");
         removeDatabaseFile(tempPath);
         return false;

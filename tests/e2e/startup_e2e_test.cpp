@@ -212,7 +212,8 @@ TEST(StartupE2E, QuittingOnAFullDiskSaysSoAndKeepsTheOldPreferences)
     ASSERT_TRUE(process.waitForFinished(kXWaitMs));
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_EQ(readBytes(config.prefsFile()), old);
-    EXPECT_FALSE(QFile::exists(config.prefsFile() + QStringLiteral(".neu")));
+    EXPECT_EQ(QDir(config.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), QStringList())
+        << "no new file is left";
     EXPECT_TRUE(waitFor([&] { return showsMainWindow(x, second); }));
     EXPECT_EQ(second.state(), QProcess::Running);
 }

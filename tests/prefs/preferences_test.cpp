@@ -3,11 +3,15 @@
 #include "prefs/PreferencesClass.h"
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 const VersionInfo kVersion(QStringLiteral("9.0"), QStringLiteral("9"), QStringLiteral("0"), QString(), QString());
@@ -110,5 +114,73 @@ TEST(PreferencesFile, ValuesOutOfRangeAreReadAsTheNearestClassAndTheDefaultFontS
         const PreferencesClass read = readPreferencesFile(home.path(), &existed);
         EXPECT_EQ(read.GetLastClass(), c.lastClass) << c.line;
         EXPECT_EQ(read.GetListFontSize(), c.fontSize) << c.line;
+    }
+}
+
+// A save replaces the file at the end of the preferences file's links with its
+// access rights, and leaves no new file of its own behind, whatever an
+// interrupted save or the user left beside it.
+TEST(PreferencesFile, SaveReplacesTheLinkedFileWhateverLiesBesideIt)
+{
+    const struct
+    {
+        const char *linkedTo;   // through "mid.lnk"; "" when the preferences file is a plain file
+        const char *beside;     // made in the written file's folder
+        bool folder;
+        int ageSeconds;
+        bool stays;
+    } cases[] = {
+        {"ziel/prefs.txt", "prefs.txt.a1B2c3.neu", false, 3600, false},
+        {"", "de.kelmarin.vm9.prf.neu", true, 0, true},
+        {"", "de.kelmarin.vm9.prf.a1B2c3.neu", false, 3600, false},
+        {"", "de.kelmarin.vm9.prf.a1B2c3.neu", false, 0, true}, // another copy may be saving
+        {"", "de.kelmarin.vm9.prf.Kopie.neu", false, 3600, true},
+    };
+    for (const auto &c : cases) {
+        TempConfigHome home;
+        const QDir dir(home.path());
+        const QString linkedTo = QString::fromUtf8(c.linkedTo);
+        const QString written = linkedTo.isEmpty() ? home.prefsFile() : dir.filePath(linkedTo);
+        const QDir writtenDir = QFileInfo(written).dir();
+        ASSERT_TRUE(dir.mkpath(writtenDir.path()));
+        writeBytes(written, "LastClass=3\n");
+        ASSERT_TRUE(QFile::setPermissions(written, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        if (!linkedTo.isEmpty()) {
+            ASSERT_TRUE(QFile::link(linkedTo, dir.filePath(QStringLiteral("mid.lnk"))));
+            ASSERT_TRUE(QFile::link(QStringLiteral("mid.lnk"), home.prefsFile()));
+        }
+        const QString beside = writtenDir.filePath(QString::fromUtf8(c.beside));
+        if (c.folder)
+            ASSERT_TRUE(writtenDir.mkdir(QString::fromUtf8(c.beside)));
+        else
+            writeBytes(beside, "Version=9.0\nLast");
+        const QDateTime made = QDateTime::currentDateTime().addSecs(-c.ageSeconds);
+        QFile besideFile(beside);
+        ASSERT_TRUE(c.folder || (besideFile.open(QIODevice::ReadWrite)
+                                 && besideFile.setFileTime(made, QFileDevice::FileModificationTime)));
+        besideFile.close();
+        const QStringList before = writtenDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                                        | QDir::System);
+
+        PreferencesClass prefs;
+        prefs.SetLastClass(7);
+        QString reason;
+        EXPECT_TRUE(writePreferencesFile(home.path(), prefs, kVersion, &reason))
+            << c.beside << ": " << reason.toStdString();
+        EXPECT_TRUE(readBytes(written).contains("\nLastClass=7\n")) << c.beside;
+        struct stat st = {};
+        EXPECT_EQ(::stat(QFile::encodeName(written).constData(), &st), 0);
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        EXPECT_EQ(st.st_mode & 07777, 0604u & ~mask) << c.beside;
+        if (!linkedTo.isEmpty()) {
+            EXPECT_TRUE(QFileInfo(home.prefsFile()).isSymLink());
+            EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("mid.lnk"))).isSymLink()) << "the middle link stays";
+        }
+        QStringList after = before;
+        if (!c.stays)
+            after.removeOne(QString::fromUtf8(c.beside));
+        EXPECT_EQ(writtenDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), after)
+            << c.beside;
     }
 }

@@ -162,18 +162,28 @@ TEST_F(AppStoreTest, ImportRefusesADatabaseFileThatIsOneOfItsTextsOrNoDatabase)
         const char *working;       // the database the program works with
         std::deque<QString> chosen; // the text files chosen in the two dialogs
         QString last;               // the importer's last message
+        const char *linkedTo = "";  // where the database's name leads when the program works with another
     } cases[] = {
         {"Formulierungshilfen.rbd", {file(kDbName)},
          refused + QStringLiteral("Sie ist die Textdatei „%1“, aus der die Datenbank entstehen soll.").arg(file(kDbName))},
         {"Formulierungshilfen.rbd", {sentences, file(kDbName)},
          refused + QStringLiteral("Sie ist die Textdatei „%1“, aus der die Datenbank entstehen soll.").arg(file(kDbName))},
         {"Zweite.rbd", {sentences}, refused + QStringLiteral("Sie ist keine Satzdatenbank.")},
+        {"Zweite.rbd", {sentences},
+         QStringLiteral("Im Ordner „%1“ kann keine neue Datenbank angelegt werden: Der Ordner ist nicht vorhanden.")
+             .arg(file(QStringLiteral("fehlt"))),
+         "fehlt/neu.rbd"},
     };
     for (const auto &c : cases) {
         const QString working = file(QString::fromUtf8(c.working));
         createSentenceDb(working, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
-        if (working != file(kDbName))
-            writeBytes(file(kDbName), "Notizen, keine Datenbank\n");
+        if (working != file(kDbName)) {
+            QFile::remove(file(kDbName));
+            if (*c.linkedTo)
+                ASSERT_TRUE(QFile::link(QString::fromUtf8(c.linkedTo), file(kDbName)));
+            else
+                writeBytes(file(kDbName), "Notizen, keine Datenbank\n");
+        }
         ASSERT_TRUE(m_app.OpenSentenceDBwithName(QString::fromUtf8(c.working)));
         const QByteArray before = readBytes(file(kDbName));
         ModalScript script(c.chosen);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -125,7 +126,7 @@ TEST(DatabaseBuildTool, LeavesEveryInputAsItWasAndReplacesOnlyASentenceDatabase)
     const QByteArray sentences = readBytes(testDataPath(QStringLiteral("store/Formulierungen.txt")));
     const QByteArray phrases = readBytes(testDataPath(QStringLiteral("store/Standardformulierungen.txt")));
     // What stands at the output before the build, when it is not one of the inputs.
-    enum class Made { Nothing, Database, Text, Fifo, HardLinkToInput, LinkToDatabase };
+    enum class Made { Nothing, Database, Text, Fifo, HardLinkToInput, LinkToDatabase, NoFolder };
     const char *const built = "4 Datensätze erzeugt";
     const struct
     {
@@ -143,13 +144,16 @@ TEST(DatabaseBuildTool, LeavesEveryInputAsItWasAndReplacesOnlyASentenceDatabase)
         {"x.rbd.neu", "x.rbd", Made::Nothing, 0, built},
         {"in.txt", "x.rbd", Made::LinkToDatabase, 0, built},
         {"in.txt", "x.rbd", Made::Database, 0, built},
+        {"in.txt", "fehlt/x.rbd", Made::NoFolder, 1,
+         "/fehlt“ kann keine neue Datenbank angelegt werden: Der Ordner ist nicht vorhanden."},
     };
     for (const auto &c : cases) {
         QTemporaryDir dir;
         const auto at = [&dir](const char *name) { return dir.filePath(QString::fromUtf8(name)); };
         const QString in = QString::fromUtf8(c.sentences), out = at(c.out);
         switch (c.made) {
-        case Made::Nothing: break;
+        case Made::Nothing:
+        case Made::NoFolder: break;
         case Made::Database: createSentenceDb(out, {sentenceRow("Alt", "K", "U")}); break;
         case Made::Text: writeBytes(out, "Notizen, keine Datenbank\n"); break;
         case Made::Fifo: ASSERT_EQ(::mkfifo(QFile::encodeName(out).constData(), 0600), 0); break;
@@ -172,7 +176,7 @@ TEST(DatabaseBuildTool, LeavesEveryInputAsItWasAndReplacesOnlyASentenceDatabase)
                       {in, QStringLiteral("std.txt"), QString::fromUtf8(c.out)});
         ASSERT_TRUE(process.waitForFinished(60000));
         const QString printed = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-        const QString expected = (c.exitCode == 0 ? QString()
+        const QString expected = (c.exitCode == 0 || c.made == Made::NoFolder ? QString()
                                                   : QStringLiteral("Die Datei „%1“ wird nicht durch die neue Datenbank "
                                                                    "ersetzt: ").arg(QString::fromUtf8(c.out)))
                                  + QString::fromUtf8(c.printed);
@@ -183,6 +187,10 @@ TEST(DatabaseBuildTool, LeavesEveryInputAsItWasAndReplacesOnlyASentenceDatabase)
         const QStringList inputsNamedNeu = in.endsWith(QStringLiteral(".neu")) ? QStringList{in} : QStringList();
         EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), inputsNamedNeu)
             << "no temporary file is left";
+        if (c.made == Made::NoFolder) {
+            EXPECT_FALSE(QFileInfo::exists(at("fehlt"))) << "nothing is made";
+            continue;
+        }
         struct stat st;
         ASSERT_EQ(::lstat(QFile::encodeName(out).constData(), &st), 0);
         if (c.made == Made::Fifo) {

@@ -1,0 +1,18 @@
+#pragma once
+// Where a write really lands, and new files made beside an existing one, for
+// everything that replaces a file by renaming a new one over it.
+#include <QString>
+
+#include <sys/types.h>
+
+// The file that writing to path really changes: path itself, or the file its
+// chain of symbolic links ends at (which need not exist yet).
+QString writtenFile(const QString &path);
+
+// Creates a new file, open for writing with the access rights mode (less the
+// umask), whose name is that of file followed by six random letters and ".neu"
+// and is used by no other file; createdPath receives its name. The open
+// descriptor, or -1 with errno set when the folder takes no new file.
+int createFileBeside(const QString &file, mode_t mode, QString &createdPath);
+// Whether name (without folder) is one that createFileBeside gives beside file.
+bool isCreatedBeside(const QString &file, const QString &name);

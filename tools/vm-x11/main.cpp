@@ -565,21 +565,34 @@ int hold(char **pasteCommand)
         }
         stillOwner = selection.serve(fetched, noteServed, Clock::now() + kLongWait);
     }
+    // The caller goes on with status; this process serves on in the background.
+    const auto goOnInBackground = [](int status) {
+        std::fflush(stdout);
+        const pid_t child = fork();
+        if (child < 0)
+            return false;
+        if (child > 0)
+            _exit(status);
+        setsid();
+        std::freopen("/dev/null", "w", stdout);
+        std::freopen("/dev/null", "w", stderr);
+        return true;
+    };
     if (!served) {
-        selection.giveUp();
-        return 4;
+        // The text stays on the clipboard to be pasted by hand. Giving the
+        // clipboard up would move its time stamp past one that the program,
+        // taking it over for the same text, may still use.
+        if (!stillOwner || !goOnInBackground(4)) {
+            selection.giveUp();
+            return 4;
+        }
+        selection.serve([] { return false; }, [](const Format &) {}, Clock::time_point::max());
+        return 0;
     }
 
     // The caller goes on once the text is taken; the rest runs on its own.
-    std::fflush(stdout);
-    const pid_t child = fork();
-    if (child < 0)
+    if (!goOnInBackground(0))
         return 1;
-    if (child > 0)
-        _exit(0);
-    setsid();
-    std::freopen("/dev/null", "w", stdout);
-    std::freopen("/dev/null", "w", stderr);
 
     // The target may ask for the text in a second form right after the first;
     // the former content returns a moment after the first answer.

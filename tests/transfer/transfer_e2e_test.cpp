@@ -36,18 +36,36 @@ bool bringToFront(const QString &window, const QWidget &program)
 }
 } // namespace
 
-// Of two windows the one used last takes the sentence, then the other, even minimised; then the teacher is told.
-TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
+// The program's window on the test's display, with preferences of its own.
+class TransferEndToEnd : public ::testing::Test
 {
-    if (!g_x->isRunning())
-        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+protected:
+    void SetUp() override
+    {
+        if (!g_x->isRunning())
+            GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+        setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
+        m_app = std::make_unique<App>();
+        program = implicitInstance<SentenceWindow>();
+        program->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
+    }
+    void TearDown() override
+    {
+        delete program;
+        setProgramFolder(QString());
+    }
+
     TempConfigHome home;
     QTemporaryDir files;
-    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
-    App app;
-    SentenceWindow *program = implicitInstance<SentenceWindow>();
-    program->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
+    std::unique_ptr<App> m_app;
+    SentenceWindow *program = nullptr;
+};
+
+// Of two windows the one used last takes the sentence, then the other, even minimised; then the teacher is told.
+TEST_F(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
+{
+    App &app = *m_app;
     const QString programWindow = QString::number(program->winId());
     const auto bringToFront = [&](const QString &window) { return ::bringToFront(window, *program); };
     const QString sentence = QString::fromUtf8("Sie arbeitet, Klaus' Heft ist „ordentlich“: Ä Ö Ü ß – $HOME.\n");
@@ -118,25 +136,15 @@ TEST(TransferEndToEnd, EveryRouteDeliversIntoTheWindowUsedLastOrSaysThereIsNone)
                                                 .arg(name)});
         EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
     }
-    delete program;
-    setProgramFolder(QString());
 }
 
 // The word processor on both its routes after an image was copied: a target that ignores the first paste
 // gets the sentence once by a second one, a slow one once by the first; a target that takes no paste is
 // reported, the sentence left on the clipboard. The direct route gives the former content back once the
 // sentence is in.
-TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
+TEST_F(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
 {
-    if (!g_x->isRunning())
-        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
-    TempConfigHome home;
-    QTemporaryDir files;
-    setProgramFolder(qEnvironmentVariable("VM_BIN_DIR"));
-    App app;
-    SentenceWindow *program = implicitInstance<SentenceWindow>();
-    program->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(program, kXWaitMs));
+    App &app = *m_app;
     const QString name = QStringLiteral("libreoffice-writer");
     app.pPrefs->SetTargetProcessname(name);
     app.pPrefs->SetTargetProcessCreator(QStringLiteral("MSWD"));
@@ -200,6 +208,4 @@ TEST(TransferEndToEnd, APasteNotFetchedGoesOnceMoreAndOneNeverFetchedIsReported)
             EXPECT_EQ(QGuiApplication::clipboard()->text(), sentence);
         }
     }
-    delete program;
-    setProgramFolder(QString());
 }

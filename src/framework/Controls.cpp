@@ -15,6 +15,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 ListboxDelegate::ListboxDelegate(Listbox *list)
     : QStyledItemDelegate(list)
     , m_list(list)
@@ -41,6 +43,8 @@ QWidget *ListboxDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
     auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
     if (!editor)
         return nullptr;
+    // The line editor would cut a longer text to its default 32767 characters.
+    editor->setMaxLength(std::numeric_limits<int>::max());
     const int row = index.row();
     const int column = index.column();
     connect(editor, &QLineEdit::textEdited, m_list, [list = m_list, row, column] {

@@ -12,21 +12,61 @@ RecordSet::RecordSet(std::vector<QString> columns, std::vector<std::vector<QVari
 {
 }
 
-QString RecordSet::Field(const QString &column) const
+namespace {
+// Each text that a RecordSet gave from stored bytes that are not UTF-8, with
+// those bytes: the last read wins. Only the main thread reads the database.
+QHash<QString, QByteArray> &bytesOfLossyTexts()
+{
+    static QHash<QString, QByteArray> texts;
+    return texts;
+}
+
+QString decodedText(const QByteArray &bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    // Bytes that are not UTF-8 become U+FFFD: the text holds at least one.
+    if (!bytes.isValidUtf8())
+        bytesOfLossyTexts().insert(text, bytes);
+    return text;
+}
+
+// The bytes a text is bound as: those it was read from, else its UTF-8.
+QByteArray boundBytes(const QString &text)
+{
+    const auto &texts = bytesOfLossyTexts();
+    if (!texts.isEmpty())
+        if (const auto it = texts.constFind(text); it != texts.cend())
+            return *it;
+    return text.toUtf8();
+}
+} // namespace
+
+const QVariant *RecordSet::value(const QString &column) const
 {
     if (IsEOF())
+        return nullptr;
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        if (m_columns[i].compare(column, Qt::CaseInsensitive) == 0)
+            return &m_rows[m_row][i];
+    return nullptr;
+}
+
+QString RecordSet::Field(const QString &column) const
+{
+    const QVariant *value = this->value(column);
+    if (!value || value->isNull())
         return {};
-    for (std::size_t i = 0; i < m_columns.size(); ++i) {
-        if (m_columns[i].compare(column, Qt::CaseInsensitive) != 0)
-            continue;
-        const QVariant &value = m_rows[m_row][i];
-        if (value.isNull())
-            return {};
-        if (value.typeId() == QMetaType::QByteArray)
-            return QString::fromUtf8(value.toByteArray());
-        return value.toString();
-    }
-    return {};
+    if (value->typeId() == QMetaType::QByteArray)
+        return decodedText(value->toByteArray());
+    return value->toString();
+}
+
+QByteArray RecordSet::Bytes(const QString &column) const
+{
+    const QVariant *value = this->value(column);
+    if (!value || value->isNull())
+        return {};
+    return value->typeId() == QMetaType::QByteArray ? value->toByteArray() : value->toString().toUtf8();
 }
 
 namespace {
@@ -84,7 +124,7 @@ int bindValue(sqlite3_stmt *stmt, int index, const QVariant &value)
         return sqlite3_bind_blob(stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     }
     default: {
-        const QByteArray text = value.toString().toUtf8();
+        const QByteArray text = boundBytes(value.toString());
         return sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
     }
     }

@@ -28,9 +28,16 @@ public:
     int RecordCount() const { return int(m_rows.size()); }
     // The named column of the current row as text: an integer as its decimal
     // digits, text and binary columns taken as UTF-8, NULL and unknown columns as "".
+    // Bytes that are not UTF-8 show as U+FFFD; the text is bound as the
+    // stored bytes again (see SQLSelect).
     QString Field(const QString &column) const;
+    // The same column as its stored bytes.
+    QByteArray Bytes(const QString &column) const;
 
 private:
+    // The named column of the current row; nullptr at the end or for an unknown column.
+    const QVariant *value(const QString &column) const;
+
     std::vector<QString> m_columns;
     std::vector<std::vector<QVariant>> m_rows;
     std::size_t m_row = 0;
@@ -86,7 +93,9 @@ public:
     std::unique_ptr<RecordSet> SQLSelect(const QString &statement);
     void SQLExecute(const QString &statement);
     // The same with the values bound to the statement's "?" in order: a
-    // QString as text, a QByteArray as a blob, an integer as an integer.
+    // QString as text, a QByteArray as a blob, an integer as an integer. A
+    // QString that a RecordSet gave from stored bytes that are not UTF-8 is
+    // bound as those bytes, so that a name read from such bytes finds its rows.
     std::unique_ptr<RecordSet> SQLSelect(const QString &statement, const QVariantList &values);
     bool SQLExecute(const QString &statement, const QVariantList &values);
     std::unique_ptr<RecordSet> SQLSelect(const SqlStatement &s) { return SQLSelect(s.sql, s.values); }

@@ -74,6 +74,24 @@ WriteResult refused(Database &db)
     return result;
 }
 
+// The variants of text as the bytes to store. A variant that reads as the
+// stored variant at its place keeps that variant's stored bytes: bytes that
+// are not UTF-8 (read as U+FFFD) change only with an edit of their own variant.
+QByteArray keepingUntouchedVariants(const QByteArray &stored, const QString &text)
+{
+    // The stored variants as the reading splits them: at every CR and line end.
+    const QList<QByteArray> storedVariants = QByteArray(stored).replace('\r', '\n').split('\n');
+    const QStringList variants = text.split(EndOfLine());
+    QByteArray bytes;
+    for (qsizetype i = 0; i < variants.size(); ++i) {
+        if (i > 0)
+            bytes += EndOfLine().toUtf8();
+        const bool untouched = i < storedVariants.size() && QString::fromUtf8(storedVariants.at(i)) == variants.at(i);
+        bytes += untouched ? storedVariants.at(i) : variants.at(i).toUtf8();
+    }
+    return bytes;
+}
+
 // Writes text into column of the one row that where/values select; the
 // reading of the row and the update run in one transaction that ends only
 // when exactly one row changed. The immediate transaction keeps every other
@@ -101,7 +119,7 @@ WriteResult writeBack(Database &db, const QString &column, const QString &where,
         return {WriteOutcome::ChangedElsewhere, {}};
     }
     if (!db.SQLExecute(QStringLiteral("UPDATE Saetze SET ") + column + QStringLiteral(" = ? where ") + where,
-                       QVariantList{text.toUtf8()} + values))
+                       QVariantList{keepingUntouchedVariants(rs->Bytes(column), text)} + values))
         return refused(db);
     if (db.Changes() != 1) {
         db.Rollback();

@@ -149,6 +149,28 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1), QStringLiteral("anders"));
 }
 
+// An older collection: Latin-1 bytes in a super-category and a variant, and a
+// variant longer than a line editor holds by default.
+TEST_F(WindowTest, StoredTextNobodyEditedKeepsEveryByteAndEveryNameLeadsToItsSection)
+{
+    ASSERT_NE(open(), nullptr);
+    Database other;
+    ASSERT_TRUE(connectTo(other, fixture.dbPath()));
+    const QByteArray latin1 = "Gr\xfc\xdf" "e", lengthy(40000, 'x');
+    ASSERT_TRUE(other.SQLExecute(QStringLiteral("UPDATE Saetze SET Oberkategorie = CAST(? AS TEXT), Sentences = ? "
+                                                "WHERE Nr = 15"),
+                                 {QByteArray("F\xf6rdern"), latin1 + '\r' + lengthy + "\rDrei"}));
+    w->ClassesPopupMenu->setListIndex(1);
+    w->SuperCatListBox->setListIndex(1);
+    EXPECT_EQ(w->SuperCatListBox->List(1), QStringLiteral("F\uFFFDrdern"));
+    ASSERT_EQ(rowsOf(w->SentenceListBox).mid(0, 3), texts({latin1.constData(), lengthy.constData(), "Drei"}));
+    w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
+    editRow(1, QString()); // opened, nothing typed: nothing saved
+    editRow(2, QStringLiteral("Vier"));
+    EXPECT_EQ(firstValue(fixture.dbPath(), QStringLiteral("select hex(Sentences) as v from Saetze where Nr = 15")),
+              QString::fromLatin1((latin1 + '\n' + lengthy + "\nVier").toHex().toUpper()));
+}
+
 TEST_F(WindowTest, TheNumberAndStandardPagesFormTheirTextOrSayWhyNot)
 {
     const struct

@@ -109,6 +109,7 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
         sentenceRow("Lernen", "Lesen", "Tempo", 1, 5, 11, 31),                  // class 11
         sentenceRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
         sentenceRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
+        sentenceRow("Back\\slash", "Haupt : Teil", "Unter", 1, 2, 3, 40), // names are shown whole
     });
     const QDate today = QDate::currentDate();
     QStringList rows;
@@ -117,6 +118,7 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
                             w->CatListBox->Cell(r, 3)}.join(u'|');
     EXPECT_EQ(rows, (QStringList{QStringLiteral("1|2|Sozialverhalten|Umgang : Mitschüler"),
                                  QStringLiteral("1|10|Lernen|Lesen : Tempo"), QStringLiteral("1|10|Lernen|Lesen : Tempo"),
+                                 QStringLiteral("2|3|Back\\slash|Haupt : Teil : Unter"),
                                  QStringLiteral("3|4|Arbeitsverhalten|Fleiß : Hausaufgaben")}));
     // Without a selection the title block alone is printed, on one page.
     const QStringList pages = print(w);
@@ -134,9 +136,9 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
 
 TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
 {
-    std::vector<SentenceRow> rows = {sentenceRow("A", "B", "C", 0, 1, 2, 8, "Null"),
-                                     sentenceRow("A", "B", "C", 5, 1, 2, 9, "Fünf"),
-                                     sentenceRow("A", "B", "C", 6, 1, 2, 6, "Sechs")};
+    std::vector<SentenceRow> rows = {sentenceRow("A\\", "B : C", "D", 0, 1, 2, 8, "Null"),
+                                     sentenceRow("A\\", "B : C", "D", 5, 1, 2, 9, "Fünf"),
+                                     sentenceRow("A\\", "B : C", "D", 6, 1, 2, 6, "Sechs")};
     for (int i = 0; i < 40; ++i)
         rows.push_back(sentenceRow("Lernen", "Lesen", QByteArray("Bereich ").append(QByteArray::number(i)).constData(),
                                    1, 1, 4, 100 + i, "Erster Satz\rZweiter Satz\rDritter Satz"));
@@ -154,8 +156,8 @@ TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
         EXPECT_TRUE(pages[p].contains(QStringLiteral("Seite %1\n").arg(p + 1))) << p;
     // Sections 0 to 5 of a category, never above.
     const QString container = w->PrintContainerField->toPlainText();
-    EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A : B : C\nStufe: 0\n8-1  Null\n\n\n"
-                                                  "Klasse: 1-2  A : B : C\nStufe: 5\n9-1  Fünf\n\n\n")));
+    EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A\\ : B : C : D\nStufe: 0\n8-1  Null\n\n\n"
+                                                  "Klasse: 1-2  A\\ : B : C : D\nStufe: 5\n9-1  Fünf\n\n\n")));
     EXPECT_FALSE(container.contains(QStringLiteral("Sechs")));
 }
 

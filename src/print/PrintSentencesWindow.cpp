@@ -7,6 +7,7 @@
 #include "framework/ImplicitInstance.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "print/PrintOutput.h"
 #include "print/PrintText.h"
 #include "print/SentencePages.h"
 
@@ -285,11 +286,18 @@ void PrintSentencesWindow::printThroughDialogs()
     pPaperMargin = SentencePages::kPaperMargin;
     if (!accepted)
         return;
-    const UserInputHeld held;
-    if (SentencePages::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
-                             pPaperMargin)
-        < 0)
+    PrintOutput::Result printed;
+    {
+        const UserInputHeld held;
+        printed = PrintOutput::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
+                                     pPaperMargin);
+    }
+    if (printed.pages < 0) {
         showPrinterNotFound();
+    } else if (!printed.failure.isEmpty()) {
+        Beep();
+        app().ShowOKDialog(PrintOutput::failureHeader(), printed.failure, QStringLiteral("OK"));
+    }
 }
 
 void PrintSentencesWindow::collectSelectedSections()

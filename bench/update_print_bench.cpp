@@ -127,14 +127,11 @@ void BM_SelectEveryRow(benchmark::State &state, bool select)
 {
     App application;
     PrintSentencesWindow window;
-    QStringList lines;
+    QList<PrintText::CategoryLine> lines;
     for (int i = 0; i < state.range(0); ++i)
-        lines << QStringLiteral("%1\\%2\\Normalform\\Fach %3 : Kriterium %4")
-                     .arg(1 + i % 9)
-                     .arg(2 + i % 9)
-                     .arg(i / 40)
-                     .arg(i);
-    window.FillCatListBox(lines.join(EndOfLine()));
+        lines.append({QString::number(1 + i % 9), QString::number(2 + i % 9), QStringLiteral("Normalform"),
+                      QStringLiteral("Fach %1").arg(i / 40), QStringLiteral("Kriterium %1").arg(i)});
+    window.FillCatListBox(lines);
     window.show();
     int selected = 0;
     for (auto _ : state) {

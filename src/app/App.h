@@ -147,6 +147,9 @@ public:
     QString pVMSubCategories;
     QString pVMSubCatSections;
     QString pVMCategoriesSuperCat;
+    // Row for row of the two lists above: super-category, main category and
+    // sub-category, apart, as no splitting of a line can give them.
+    QList<QStringList> pVMCategoryPaths;
 
 private:
     void registerMenuHandlers();

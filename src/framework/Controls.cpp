@@ -155,6 +155,18 @@ void Listbox::setCell(int row, int column, const QString &text)
         item->setText(column, text);
 }
 
+QVariant Listbox::CellTag(int row, int column) const
+{
+    const QTreeWidgetItem *item = topLevelItem(row);
+    return item ? item->data(column, Qt::UserRole) : QVariant();
+}
+
+void Listbox::setCellTag(int row, int column, const QVariant &tag)
+{
+    if (QTreeWidgetItem *item = topLevelItem(row))
+        item->setData(column, Qt::UserRole, tag);
+}
+
 void Listbox::setHeadings(const QStringList &headings)
 {
     setColumnCount(qMax(1, int(headings.size())));

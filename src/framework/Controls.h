@@ -54,6 +54,9 @@ public:
     QString List(int row) const { return Cell(row, 0); }
     QString Cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
+    // A value kept with a cell and never shown; it moves with its row.
+    QVariant CellTag(int row, int column) const;
+    void setCellTag(int row, int column, const QVariant &tag);
 
     // Several columns with headings ("" hides the heading row).
     void setHeadings(const QStringList &headings);

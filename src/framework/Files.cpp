@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Longer chains of links than the system itself follows end here.
@@ -13,6 +15,21 @@ constexpr int kMaxLinks = 40;
 // Enough tries that only a folder full of such names runs out of them.
 constexpr int kMaxNameTries = 100;
 constexpr int kRandomLetters = 6;
+
+// Writes all of bytes to the open descriptor; false with errno set when the system refuses.
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
 } // namespace
 
 QString writtenFile(const QString &path)
@@ -55,4 +72,29 @@ bool isCreatedBeside(const QString &file, const QString &name)
         if (c.unicode() > 127 || !c.isLetterOrNumber())
             return false;
     return true;
+}
+
+int replaceFileWith(const QString &path, const QByteArray &bytes)
+{
+    const QString file = writtenFile(path);
+    const QByteArray target = QFile::encodeName(file);
+    struct stat old = {};
+    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
+
+    // A name of its own, so that nothing left at any name can block the write.
+    QString newPath;
+    const int fd = createFileBeside(file, mode, newPath);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    const QByteArray temp = QFile::encodeName(newPath);
+    if (!error && ::rename(temp.constData(), target.constData()) != 0)
+        error = errno;
+    if (error)
+        ::unlink(temp.constData());
+    return error;
 }

@@ -16,3 +16,10 @@ QString writtenFile(const QString &path);
 int createFileBeside(const QString &file, mode_t mode, QString &createdPath);
 // Whether name (without folder) is one that createFileBeside gives beside file.
 bool isCreatedBeside(const QString &file, const QString &name);
+
+// Replaces the file that writing to path changes (see writtenFile) by one
+// that holds bytes: a new file with the old one's access rights (0666 less
+// the umask for a new one) is written beside it, flushed to the disk and
+// renamed over it, so that a write that fails leaves the old file as it was
+// and nothing beside it. 0, or the system's error number of the step that failed.
+int replaceFileWith(const QString &path, const QByteArray &bytes);

@@ -142,21 +142,6 @@ namespace {
 // A save takes far less; a new file older than this was left by an interrupted one.
 constexpr int kLeftoverAgeSeconds = 60;
 
-// Writes all of bytes to the open descriptor; false with errno set when the system refuses.
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
 // New files that interrupted saves left beside the preferences file at path:
 // the fixed name earlier versions wrote to, and names of this version's kind
 // that are old enough that no save of another running copy still writes them.
@@ -183,33 +168,12 @@ bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, 
     const QByteArray bytes = text.toUtf8();
 
     // A preferences file that is a link, or a chain of links, stays one: the
-    // file at its end is replaced.
+    // file at its end is replaced, and keeps its access rights.
     const QString path = writtenFile(QDir(folder).filePath(preferencesFileName()));
     removeLeftoverNewFiles(path);
-    const QByteArray target = QFile::encodeName(path);
-    // The new file keeps the access rights of the old one.
-    struct stat old = {};
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-
-    // A name of its own, so that nothing left at any name can block the save.
-    QString newPath;
-    int error = 0;
-    const int fd = createFileBeside(path, mode, newPath);
-    if (fd < 0) {
-        error = errno;
-    } else {
-        if (!writeAll(fd, bytes) || ::fsync(fd) != 0)
-            error = errno;
-        if (::close(fd) != 0 && !error)
-            error = errno;
-    }
-    const QByteArray temp = QFile::encodeName(newPath);
-    if (!error && ::rename(temp.constData(), target.constData()) != 0)
-        error = errno;
+    const int error = replaceFileWith(path, bytes);
     if (!error)
         return true;
-    if (fd >= 0)
-        ::unlink(temp.constData());
     if (reason)
         *reason = fileErrorReason(error);
     return false;

@@ -7,6 +7,7 @@
 #include "framework/ImplicitInstance.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "print/PrintOutput.h"
 #include "print/PrintText.h"
 #include "print/SentencePages.h"
 
@@ -167,31 +168,30 @@ void PrintSentencesWindow::Open()
     FillCatListBox(pPrintCategories);
 }
 
-QString PrintSentencesWindow::BuildCatList()
+QList<PrintText::CategoryLine> PrintSentencesWindow::BuildCatList()
 {
     if (!hasApp() || !app().pSentenceDB)
         return {};
     return PrintText::categoryLines(*app().pSentenceDB);
 }
 
-void PrintSentencesWindow::FillCatListBox(const QString &lines)
+void PrintSentencesWindow::FillCatListBox(const QList<PrintText::CategoryLine> &lines)
 {
     if (lines.isEmpty())
         return;
     CatListBox->DeleteAllRows();
-    const QString backslash = QStringLiteral("\\");
-    // Split once: looking up every line by its number would scan the text anew each time.
-    const QStringList rows = lines.split(EndOfLine());
-    for (const QString &line : rows) {
+    for (const PrintText::CategoryLine &line : lines) {
         CatListBox->AddRow(QString());
         const int row = CatListBox->ListCount() - 1;
         QTreeWidgetItem *item = CatListBox->topLevelItem(row);
-        item->setText(0, NthField(line, backslash, 1));
+        item->setText(0, line.startClass);
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-        item->setText(1, NthField(line, backslash, 2));
+        item->setText(1, line.endClass);
         item->setTextAlignment(1, Qt::AlignHCenter | Qt::AlignVCenter);
-        item->setText(2, NthField(line, backslash, 3));
-        item->setText(3, NthField(line, backslash, 4));
+        item->setText(2, line.superCategory);
+        item->setText(3, line.area());
+        // The shown area cannot tell where a main category holding " : " ends.
+        CatListBox->setCellTag(row, 3, QStringList{line.mainCategory, line.subCategory});
         yieldToEventLoop();
     }
     CatListBox->clearSelection();
@@ -286,11 +286,18 @@ void PrintSentencesWindow::printThroughDialogs()
     pPaperMargin = SentencePages::kPaperMargin;
     if (!accepted)
         return;
-    const UserInputHeld held;
-    if (SentencePages::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
-                             pPaperMargin)
-        < 0)
+    PrintOutput::Result printed;
+    {
+        const UserInputHeld held;
+        printed = PrintOutput::print(printer, PrintContainerField->toPlainText(), PrintContainerField->font(),
+                                     pPaperMargin);
+    }
+    if (printed.pages < 0) {
         showPrinterNotFound();
+    } else if (!printed.failure.isEmpty()) {
+        Beep();
+        app().ShowOKDialog(PrintOutput::failureHeader(), printed.failure, QStringLiteral("OK"));
+    }
 }
 
 void PrintSentencesWindow::collectSelectedSections()
@@ -304,9 +311,9 @@ void PrintSentencesWindow::collectSelectedSections()
             const int lower = ValInt(CatListBox->Cell(i - 1, 0));
             const int upper = ValInt(CatListBox->Cell(i - 1, 1));
             const QString superCategory = CatListBox->Cell(i - 1, 2);
-            const QString area = CatListBox->Cell(i - 1, 3);
-            const QString mainCategory = NthField(area, separator, 1);
-            const QString subCategory = NthField(area, separator, 2);
+            const QStringList area = CatListBox->CellTag(i - 1, 3).toStringList();
+            const QString mainCategory = area.value(0);
+            const QString subCategory = area.value(1);
             const QString path = superCategory + separator + mainCategory + separator + subCategory;
             for (int section = 0; section <= 5; ++section) {
                 const QString text = app().GetSentences2Category(superCategory, mainCategory, subCategory,

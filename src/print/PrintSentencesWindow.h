@@ -1,6 +1,8 @@
 #pragma once
 // The window in which the user prints the sentences of chosen categories:
 // the category list of the whole database, "Nichts", "Alles" and "Drucken".
+#include "print/PrintText.h"
+
 #include <QDialog>
 
 class Listbox;
@@ -20,14 +22,14 @@ public:
     static PrintSentencesWindow *instance();
 
     void Open();
-    QString BuildCatList();
-    void FillCatListBox(const QString &lines);
+    QList<PrintText::CategoryLine> BuildCatList();
+    void FillCatListBox(const QList<PrintText::CategoryLine> &lines);
     void PrintSelectedCats();
     void InsertIntoPrintContainer(int lowerClass, int upperClass, const QString &categoryPath, int section,
                                   const QString &sentences);
     void InitPrintContainer();
 
-    QString pPrintCategories;
+    QList<PrintText::CategoryLine> pPrintCategories;
     QString pTempPrintContainer;
     bool pUseDuSentences = false;
     int pPaperMargin = 0;

@@ -15,28 +15,27 @@ QString categoryListSql()
                           "WHERE Note < 2 ORDER BY Startklasse, Endklasse, Nr");
 }
 
-QString categoryLines(Database &db)
+QString CategoryLine::area() const
+{
+    return mainCategory + QStringLiteral(" : ") + subCategory;
+}
+
+QList<CategoryLine> categoryLines(Database &db)
 {
     const auto rs = db.SQLSelect(categoryListSql());
     if (!rs)
         return {};
-    const QString backslash = QStringLiteral("\\");
-    QString result;
+    QList<CategoryLine> result;
     rs->MoveFirst();
     while (!rs->IsEOF()) {
-        const QString superCategory = rs->Field(QStringLiteral("Oberkategorie"));
-        const QString mainCategory = rs->Field(QStringLiteral("Kategorie"));
-        const QString subCategory = rs->Field(QStringLiteral("Subkategorie"));
-        const QString startClass = rs->Field(QStringLiteral("Startklasse"));
-        const QString endClass = rs->Field(QStringLiteral("Endklasse"));
-        if (Val(startClass) >= 1 && Val(endClass) <= 10)
-            result += startClass + backslash + endClass + backslash + superCategory + backslash + mainCategory
-                      + QStringLiteral(" : ") + subCategory + EndOfLine();
+        CategoryLine line{rs->Field(QStringLiteral("Startklasse")), rs->Field(QStringLiteral("Endklasse")),
+                          rs->Field(QStringLiteral("Oberkategorie")), rs->Field(QStringLiteral("Kategorie")),
+                          rs->Field(QStringLiteral("Subkategorie"))};
+        if (Val(line.startClass) >= 1 && Val(line.endClass) <= 10)
+            result.append(std::move(line));
         rs->MoveNext();
         yieldToEventLoop();
     }
-    if (result.endsWith(EndOfLine()))
-        result.chop(EndOfLine().size());
     return result;
 }
 

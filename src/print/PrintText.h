@@ -1,6 +1,7 @@
 #pragma once
 // The text of a printed sentence list: the category lines offered for
 // printing, the title block and one block per printed section. No window here.
+#include <QList>
 #include <QString>
 
 class Database;
@@ -10,10 +11,22 @@ namespace PrintText {
 
 // Every row of the sections 0 and 1 ordered by class range and number.
 QString categoryListSql();
-// One line per such row with a class range within 1 to 10:
-// "Startklasse\Endklasse\Oberkategorie\Kategorie : Subkategorie", joined by
-// the platform line end; "" when the query fails.
-QString categoryLines(Database &db);
+
+// One line of the print list: the class range of a stored row and its
+// category path, each name as stored. The parts are kept apart, since a name
+// may hold any character, a backslash or " : " too.
+struct CategoryLine
+{
+    QString startClass;
+    QString endClass;
+    QString superCategory;
+    QString mainCategory;
+    QString subCategory;
+    // "Kategorie : Subkategorie", as the list's column "Bereich" shows it.
+    QString area() const;
+};
+// One line per such row with a class range within 1 to 10; none when the query fails.
+QList<CategoryLine> categoryLines(Database &db);
 
 // The date as the title block shows it, in German whatever the system's
 // language is: "Montag, 7. Dezember 2026".

@@ -5,8 +5,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -27,11 +27,11 @@ struct PageGeometry
     bool hasRoom() const { return width > 2 * margin && height > 4 * margin; }
 };
 
-PageGeometry geometryOf(QPrinter &printer, int margin)
+PageGeometry geometryOf(QPagedPaintDevice &device, int margin)
 {
     PageGeometry g;
-    g.scale = printer.resolution() / 72.0;
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    g.scale = device.logicalDpiY() / 72.0;
+    const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
     g.width = area.width();
     g.height = area.height();
     g.margin = margin;
@@ -41,14 +41,14 @@ PageGeometry geometryOf(QPrinter &printer, int margin)
 // The text laid out in blocks of one page each, on the printer's own metrics.
 struct LaidOutText
 {
-    LaidOutText(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
-        : geometry(geometryOf(printer, margin))
+    LaidOutText(QPagedPaintDevice &device, const QString &text, const QFont &textFont, int margin)
+        : geometry(geometryOf(device, margin))
     {
         // The empty lines that end the text are left out: they would only open an empty last page.
         QString shown = text;
         while (shown.endsWith(EndOfLine()))
             shown.chop(EndOfLine().size());
-        document.documentLayout()->setPaintDevice(&printer);
+        document.documentLayout()->setPaintDevice(&device);
         document.setDocumentMargin(0);
         document.setDefaultFont(textFont);
         document.setPlainText(shown);
@@ -91,26 +91,31 @@ QString headerLine()
     return QStringLiteral("Velmora 9") + QString(7, u' ') + QStringLiteral("Kelmarin Software - www.kelmarin.de");
 }
 
-int pageCount(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+bool hasRoom(QPagedPaintDevice &device, int margin)
 {
-    if (text.isEmpty() || !geometryOf(printer, margin).hasRoom())
-        return 0;
-    return LaidOutText(printer, text, textFont, margin).document.pageCount();
+    return geometryOf(device, margin).hasRoom();
 }
 
-int print(QPrinter &printer, const QString &text, const QFont &textFont, int margin)
+int pageCount(QPagedPaintDevice &device, const QString &text, const QFont &textFont, int margin)
+{
+    if (text.isEmpty() || !hasRoom(device, margin))
+        return 0;
+    return LaidOutText(device, text, textFont, margin).document.pageCount();
+}
+
+int print(QPagedPaintDevice &device, const QString &text, const QFont &textFont, int margin)
 {
     if (text.isEmpty())
         return 0;
-    if (!geometryOf(printer, margin).hasRoom())
+    if (!hasRoom(device, margin))
         return -1;
-    LaidOutText laidOut(printer, text, textFont, margin);
+    LaidOutText laidOut(device, text, textFont, margin);
     const PageGeometry &g = laidOut.geometry;
     QTextDocument &document = laidOut.document;
     const int pages = document.pageCount();
 
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return -1;
     QFont small = QApplication::font();
     small.setPointSize(10);
@@ -120,7 +125,7 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
     QTextBlock pageStart = document.begin();
     for (int page = 1; page <= pages; ++page) {
         if (page > 1)
-            printer.newPage();
+            device.newPage();
         painter.setFont(small);
         painter.setPen(Qt::black);
         painter.drawText(QPointF(m * k, m * k), headerLine());
@@ -138,8 +143,7 @@ int print(QPrinter &printer, const QString &text, const QFont &textFont, int mar
         painter.drawLine(QPointF(m * k, bottomRule), QPointF((g.width - m) * k, bottomRule));
         yieldToEventLoop();
     }
-    painter.end();
-    return pages;
+    return painter.end() ? pages : -1;
 }
 
 } // namespace SentencePages

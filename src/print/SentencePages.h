@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace SentencePages {
 
@@ -16,12 +16,16 @@ constexpr int kPaperMargin = 40;
 // "Velmora 9", seven blanks and the maker's line.
 QString headerLine();
 
-// How many pages text takes on printer with textFont; 0 for an empty text.
-int pageCount(QPrinter &printer, const QString &text, const QFont &textFont, int margin = kPaperMargin);
+// Whether the paper of device leaves room for a text block inside the margins.
+bool hasRoom(QPagedPaintDevice &device, int margin = kPaperMargin);
 
-// Draws text page by page on printer and returns the number of pages drawn;
-// -1 when the printer cannot be drawn on or its paper leaves no room inside
-// the margins. An empty text draws no page.
-int print(QPrinter &printer, const QString &text, const QFont &textFont, int margin = kPaperMargin);
+// How many pages text takes on device (a printer) with textFont; 0 for an empty text.
+int pageCount(QPagedPaintDevice &device, const QString &text, const QFont &textFont, int margin = kPaperMargin);
+
+// Draws text page by page on device (a printer) and returns the number of
+// pages drawn; -1 when the device cannot be drawn on, does not finish the
+// drawing, or its paper leaves no room inside the margins. An empty text
+// draws no page.
+int print(QPagedPaintDevice &device, const QString &text, const QFont &textFont, int margin = kPaperMargin);
 
 } // namespace SentencePages

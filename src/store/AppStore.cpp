@@ -130,6 +130,7 @@ int App::GetCategories(const QString &classLevel)
     const auto lists = CategoryQueries::categories(*pSentenceDB, classLevel);
     pVMCategories = lists.categories;
     pVMCategoriesSuperCat = lists.superCategories;
+    pVMCategoryPaths = lists.paths;
     return 0;
 }
 

@@ -103,9 +103,11 @@ CategoryLists categories(Database &db, const QString &classLevel)
         return lists;
     rs->MoveFirst();
     while (!rs->IsEOF()) {
-        lists.categories += rs->Field(QStringLiteral("Kategorie")) + QStringLiteral(" : ")
-                            + rs->Field(QStringLiteral("Subkategorie"));
-        lists.superCategories += rs->Field(QStringLiteral("Oberkategorie"));
+        const QStringList path{rs->Field(QStringLiteral("Oberkategorie")), rs->Field(QStringLiteral("Kategorie")),
+                               rs->Field(QStringLiteral("Subkategorie"))};
+        lists.categories += path[1] + QStringLiteral(" : ") + path[2];
+        lists.superCategories += path[0];
+        lists.paths.append(path);
         rs->MoveNext();
         if (!rs->IsEOF()) {
             lists.categories += EndOfLine();

@@ -27,11 +27,14 @@ SqlStatement stdAppendicesStatement(const QString &category, int phraseNumber);
 // The named column of every row of the statement as a line list; "" when the query fails.
 QString columnList(Database &db, const SqlStatement &statement, const QString &column);
 
-// "Kategorie : Subkategorie" of every valid row, and line for line its super-category.
+// "Kategorie : Subkategorie" of every valid row, and line for line its
+// super-category; paths holds, row for row, the three names apart (a name
+// may hold " : " or a line end, which the lines cannot tell apart).
 struct CategoryLists
 {
     QString categories;
     QString superCategories;
+    QList<QStringList> paths;
 };
 CategoryLists categories(Database &db, const QString &classLevel);
 

@@ -122,6 +122,13 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
              + QStringLiteral(" Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
                               "der Zwischenablage und können von dort eingefügt werden. Das Programm bleibt dafür geöffnet; "
                               "danach können Sie es beenden.")},
+        {false, "Ausdruck unvollständig!",
+         QStringLiteral("Der Ausdruck konnte nicht vollständig in die Datei „/home/annegret.schmidt-wiesenthal/"
+                        "Dokumente/Schule/Satzlisten/Satzliste Klasse 10.pdf“ geschrieben werden: Der Datenträger "
+                        "ist voll.")},
+        {false, "Ausdruck unvollständig!",
+         QStringLiteral("Der Ausdruck konnte nicht vollständig an den Drucker „Lehrerzimmer_Laserdrucker_2“ übergeben "
+                        "werden. Bitte prüfen Sie den Drucker und drucken Sie dann noch einmal.")},
         {true, "Nummer ungültig!", QStringLiteral("Eine Formulierung mit dieser Nummer ist nicht vorhanden.")},
         {true, "Nummer ungültig!",
          QStringLiteral("Eine „Du“-Formulierungen mit dieser Nummer ist nicht vorhanden. Die korrespondierende "

@@ -4,6 +4,7 @@
 // collection. The tests run in the C locale: the printout is German anyway.
 #include "CollectionGenerator.h"
 #include "app/App.h"
+#include "app/MessageDialogs.h"
 #include "framework/Controls.h"
 #include "framework/ImplicitInstance.h"
 #include "print/PrintSentencesWindow.h"
@@ -12,7 +13,9 @@
 #include "support/XvfbSession.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -24,6 +27,9 @@
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 // The pages of a PDF as text, runs of blanks made one (pdftotext ends every page with a form feed).
@@ -109,6 +115,7 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
         sentenceRow("Lernen", "Lesen", "Tempo", 1, 5, 11, 31),                  // class 11
         sentenceRow("Lernen", "Lesen", "Tempo", 0, 1, 10, 32),
         sentenceRow("Lernen", "Lesen", "Tempo", 1, 1, 10, 33), // the same category again
+        sentenceRow("Back\\slash", "Haupt : Teil", "Unter", 1, 2, 3, 40), // names are shown whole
     });
     const QDate today = QDate::currentDate();
     QStringList rows;
@@ -117,6 +124,7 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
                             w->CatListBox->Cell(r, 3)}.join(u'|');
     EXPECT_EQ(rows, (QStringList{QStringLiteral("1|2|Sozialverhalten|Umgang : Mitschüler"),
                                  QStringLiteral("1|10|Lernen|Lesen : Tempo"), QStringLiteral("1|10|Lernen|Lesen : Tempo"),
+                                 QStringLiteral("2|3|Back\\slash|Haupt : Teil : Unter"),
                                  QStringLiteral("3|4|Arbeitsverhalten|Fleiß : Hausaufgaben")}));
     // Without a selection the title block alone is printed, on one page.
     const QStringList pages = print(w);
@@ -134,9 +142,9 @@ TEST_F(PrintTest, TheListHoldsEveryRowOfTheFirstSectionsInClassesOneToTen)
 
 TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
 {
-    std::vector<SentenceRow> rows = {sentenceRow("A", "B", "C", 0, 1, 2, 8, "Null"),
-                                     sentenceRow("A", "B", "C", 5, 1, 2, 9, "Fünf"),
-                                     sentenceRow("A", "B", "C", 6, 1, 2, 6, "Sechs")};
+    std::vector<SentenceRow> rows = {sentenceRow("A\\", "B : C", "D", 0, 1, 2, 8, "Null"),
+                                     sentenceRow("A\\", "B : C", "D", 5, 1, 2, 9, "Fünf"),
+                                     sentenceRow("A\\", "B : C", "D", 6, 1, 2, 6, "Sechs")};
     for (int i = 0; i < 40; ++i)
         rows.push_back(sentenceRow("Lernen", "Lesen", QByteArray("Bereich ").append(QByteArray::number(i)).constData(),
                                    1, 1, 4, 100 + i, "Erster Satz\rZweiter Satz\rDritter Satz"));
@@ -154,9 +162,34 @@ TEST_F(PrintTest, EverySentenceLineIsPrintedOnceOverManyPages)
         EXPECT_TRUE(pages[p].contains(QStringLiteral("Seite %1\n").arg(p + 1))) << p;
     // Sections 0 to 5 of a category, never above.
     const QString container = w->PrintContainerField->toPlainText();
-    EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A : B : C\nStufe: 0\n8-1  Null\n\n\n"
-                                                  "Klasse: 1-2  A : B : C\nStufe: 5\n9-1  Fünf\n\n\n")));
+    EXPECT_TRUE(container.contains(QStringLiteral("\n\nKlasse: 1-2  A\\ : B : C : D\nStufe: 0\n8-1  Null\n\n\n"
+                                                  "Klasse: 1-2  A\\ : B : C : D\nStufe: 5\n9-1  Fünf\n\n\n")));
     EXPECT_FALSE(container.contains(QStringLiteral("Sechs")));
+}
+
+// On a disk that takes no more than a few bytes of a file, the printout says why it is not whole.
+TEST_F(PrintTest, APrintoutThatIsNotWrittenWholeSaysWhyAndLeavesNoCutFile)
+{
+    PrintSentencesWindow *w = openWindow({sentenceRow("A", "B", "C", 1, 1, 2, 8, "Satz")});
+    w->PushButton2->click();
+    QString said;
+    whenModalOf<OKDialog>([&said](OKDialog *d) {
+        said = d->HeaderText->text() + u'|' + d->SubText->text();
+        d->OKButton->click();
+    });
+    const sighandler_t formerHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit before = {};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit full = {32, before.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &full);
+    const QString pdf = answerPrintDialogs();
+    w->PrintButton->click();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, formerHandler);
+    EXPECT_EQ(said, QStringLiteral("Ausdruck unvollständig!|Der Ausdruck konnte nicht vollständig in die Datei „%1“ "
+                                   "geschrieben werden: Das System erlaubt dem Programm keine so große Datei.")
+                        .arg(pdf));
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("out.pdf*")}, QDir::Files), QStringList());
 }
 
 // The window clicked on a real display: a collection of 4,000 sub-categories,

@@ -19,7 +19,7 @@
 
 namespace {
 // Numbers 7 (Sie form only), 8 (Du form only) and 9 (both); "Sozialverhalten"
-// exists for classes 5 and 6 only.
+// exists for classes 5 and 6 only, its main category holding " : ".
 std::vector<SentenceRow> rows()
 {
     return {
@@ -29,8 +29,8 @@ std::vector<SentenceRow> rows()
         sentenceRow("Arbeitsverhalten", "Lernbereitschaft", "Interesse", 3, 1, 10, 9, "_ ist manchmal interessiert.",
                     "Du bist manchmal interessiert."),
         sentenceRow("Arbeitsverhalten", "Sorgfalt", "Heftführung", 1, 1, 10, 15, "_s Hefte sind sauber."),
-        sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 1, 5, 6, 20, "_ hilft gern."),
-        sentenceRow("Sozialverhalten", "Hilfsbereitschaft", "Mitschüler", 4, 5, 6, 22, "#Er/Sie# hilft immer."),
+        sentenceRow("Sozialverhalten", "Hilfe : Bereitschaft", "Mitschüler", 1, 5, 6, 20, "_ hilft gern."),
+        sentenceRow("Sozialverhalten", "Hilfe : Bereitschaft", "Mitschüler", 4, 5, 6, 22, "#Er/Sie# hilft immer."),
     };
 }
 
@@ -226,7 +226,7 @@ TEST_F(WindowTest, TheOrientingPageTakesLevelsInEachRowsRangeAndComposesInRowOrd
     Listbox *list = w->OrientingListBox;
     ASSERT_EQ(list->ListCount(), 3);
     EXPECT_EQ(QStringList({list->Cell(2, 0), list->Cell(2, 1), list->Cell(2, 2), list->Cell(2, 3), list->Cell(2, 4)}),
-              texts({"Sozialverhalten", "Hilfsbereitschaft : Mitschüler", "-", "1", "4"}));
+              texts({"Sozialverhalten", "Hilfe : Bereitschaft : Mitschüler", "-", "1", "4"}));
     EXPECT_EQ(w->doOrientingListSentences(), QString());
     const auto typeLevel = [list](int row, const char *key) {
         list->setListIndex(row);

@@ -19,7 +19,6 @@
 #include <QPointer>
 
 namespace {
-constexpr int kSuperColumn = 0;
 constexpr int kCriterionColumn = 1;
 constexpr int kLevelColumn = 2;
 constexpr int kFromColumn = 3;
@@ -63,38 +62,36 @@ void SentenceWindow::InitOrientingListBox()
         return;
 
     OrientingListBox->DeleteAllRows();
-    // The class and the lists as they are when the build starts, each split once.
+    // The class and the categories as they are when the build starts. Each
+    // row's names are taken apart as stored: the line "Kategorie :
+    // Subkategorie" cannot tell where a main category holding " : " ends.
     const QString classLevel = getClass();
-    const QStringList categories = Fields(app().pVMCategories, EndOfLine());
-    const QStringList superCategories = Fields(app().pVMCategoriesSuperCat, EndOfLine());
+    const QList<QStringList> paths = app().pVMCategoryPaths;
     // One pass over the store for the ranges of all rows: a query per row
     // costs seconds on a large collection.
     const auto ranges = app().pSentenceDB ? CategoryQueries::sectionRanges(*app().pSentenceDB, classLevel)
                                           : QMap<QStringList, CategoryQueries::SectionRange>();
-    const qsizetype n = categories.size();
+    const qsizetype n = paths.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QString superCategory = superCategories.value(i);
-        const QString &line = categories[i];
-        const QString mainCategory = NthField(line, criterionSeparator(), 1);
-        const QString subCategory = NthField(line, criterionSeparator(), 2);
-        // Every fifth line, counted from 1, empty ones included.
+        const QStringList &path = paths[i];
+        const QString line = path.value(1) + criterionSeparator() + path.value(2);
+        // Every fifth line, counted from 1.
         if ((i + 1) % 5 == 0) {
             DoEvents(-1);
             if (replaced())
                 return;
         }
-        if (!line.isEmpty()) {
-            OrientingListBox->AddRow(superCategory);
-            const int row = OrientingListBox->ListCount() - 1;
-            OrientingListBox->setCell(row, kCriterionColumn, line);
-            OrientingListBox->setCell(row, kLevelColumn, noLevel());
-            const CategoryQueries::SectionRange range = ranges.value({superCategory, mainCategory, subCategory});
-            OrientingListBox->setCell(row, kFromColumn, range.from);
-            OrientingListBox->setCell(row, kToColumn, range.to);
-            // Rows are moved between rows, never into one another.
-            OrientingListBox->topLevelItem(row)->setFlags(OrientingListBox->topLevelItem(row)->flags()
-                                                          & ~Qt::ItemIsDropEnabled);
-        }
+        OrientingListBox->AddRow(path.value(0));
+        const int row = OrientingListBox->ListCount() - 1;
+        OrientingListBox->setCell(row, kCriterionColumn, line);
+        OrientingListBox->setCellTag(row, kCriterionColumn, path);
+        OrientingListBox->setCell(row, kLevelColumn, noLevel());
+        const CategoryQueries::SectionRange range = ranges.value(path);
+        OrientingListBox->setCell(row, kFromColumn, range.from);
+        OrientingListBox->setCell(row, kToColumn, range.to);
+        // Rows are moved between rows, never into one another.
+        OrientingListBox->topLevelItem(row)->setFlags(OrientingListBox->topLevelItem(row)->flags()
+                                                      & ~Qt::ItemIsDropEnabled);
         yieldToEventLoop();
         if (replaced())
             return;
@@ -169,15 +166,13 @@ QString SentenceWindow::doOrientingListSentences()
     QString result;
     const int classLevel = ValInt(getClass());
     for (int row = 0; row < n; ++row) {
-        const QString superCategory = OrientingListBox->Cell(row, kSuperColumn);
-        const QString criterion = OrientingListBox->Cell(row, kCriterionColumn);
+        const QStringList path = OrientingListBox->CellTag(row, kCriterionColumn).toStringList();
         const QString level = OrientingListBox->Cell(row, kLevelColumn);
         if (level != noLevel()) {
             const bool du = app().pPrefs && app().pPrefs->pUseDuSentences;
             result += QStringLiteral(" ")
-                      + app().GetRandSentence2Category(superCategory, NthField(criterion, criterionSeparator(), 1),
-                                                       NthField(criterion, criterionSeparator(), 2), level,
-                                                       classLevel, du);
+                      + app().GetRandSentence2Category(path.value(0), path.value(1), path.value(2), level, classLevel,
+                                                       du);
         }
         // A wait window shown already belongs to the work that showed it.
         if (!wait && sinceStart.elapsed() > kDraftWaitShownAfterMs

@@ -14,7 +14,6 @@
 
 #include <cstdio>
 #include <optional>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 

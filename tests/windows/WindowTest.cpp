@@ -135,8 +135,7 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
     EXPECT_EQ(w->TabPanel1->currentIndex(), 0);
     EXPECT_FALSE(w->ClassesPopupMenu->isEnabled());
-    ModalScript refusals;
-    // Pasted line ends become what the cell shows; the next edit of the section saves too.
+    ModalScript refusals; // pasted line ends become what the cell shows, and the next edit saves too
     editRow(1, QStringLiteral("Annas Heft\r\nist's\rwert"));
     editRow(3, QStringLiteral("Neu"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),

@@ -13,9 +13,41 @@
 #include <QResizeEvent>
 #include <QPointer>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <limits>
+
+namespace {
+// A line end pasted into a cell (CR LF, a lone CR or LF) becomes one blank,
+// as the one-line editor shows it: a cell holds one variant, and a line end
+// saved in it would come back as a line between variants.
+class LineEndsAsBlanks : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        if (!input.contains(u'\r') && !input.contains(u'\n'))
+            return Acceptable;
+        QString text;
+        text.reserve(input.size());
+        int cursor = pos;
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            if (c == u'\n' && i > 0 && input.at(i - 1) == u'\r') {
+                if (i < pos)
+                    --cursor; // the pair's blank stands already
+                continue;
+            }
+            text += c == u'\r' || c == u'\n' ? QChar(u' ') : c;
+        }
+        input = text;
+        pos = cursor;
+        return Acceptable;
+    }
+};
+} // namespace
 
 ListboxDelegate::ListboxDelegate(Listbox *list)
     : QStyledItemDelegate(list)
@@ -45,6 +77,7 @@ QWidget *ListboxDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
         return nullptr;
     // The line editor would cut a longer text to its default 32767 characters.
     editor->setMaxLength(std::numeric_limits<int>::max());
+    editor->setValidator(new LineEndsAsBlanks(editor));
     const int row = index.row();
     const int column = index.column();
     connect(editor, &QLineEdit::textEdited, m_list, [list = m_list, row, column] {

@@ -70,14 +70,15 @@ QByteArray RecordSet::Bytes(const QString &column) const
 }
 
 namespace {
-// Device and inode of the file at path; false when there is none.
-bool fileIdentity(const QByteArray &path, quint64 &device, quint64 &inode)
+// Device, inode and emptiness of the file at path; false when there is none.
+bool fileIdentity(const QByteArray &path, quint64 &device, quint64 &inode, bool &empty)
 {
     struct stat info;
     if (::stat(path.constData(), &info) != 0)
         return false;
     device = quint64(info.st_dev);
     inode = quint64(info.st_ino);
+    empty = info.st_size == 0;
     return true;
 }
 
@@ -162,7 +163,7 @@ bool Database::open(int flags)
     }
     sqlite3_extended_result_codes(db, 1);
     sqlite3_busy_timeout(db, 2000);
-    fileIdentity(path, m_fileDevice, m_fileInode);
+    fileIdentity(path, m_fileDevice, m_fileInode, m_fileWasEmpty);
     // SQLite opens lazily: reading the schema tells a database from any other
     // file. A lock held elsewhere past the time-out leaves the file unread.
     const int read = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
@@ -173,10 +174,13 @@ bool Database::open(int flags)
         sqlite3_close(db);
         return false;
     }
-    // The lists walk the whole index of a large collection: read it in place
-    // through the mapped file, and keep what was read between statements.
+    // The lists walk the whole index of a large collection: keep what was read
+    // between statements. The file is read, never mapped: a file emptied or cut
+    // short under a map (a copy over it begins by emptying it) would end the
+    // program with SIGBUS at the next read, where a read only fails.
+    sqlite3_exec(db, "PRAGMA mmap_size = 0", nullptr, nullptr, nullptr);
     if (!m_inUse)
-        sqlite3_exec(db, "PRAGMA mmap_size = 268435456; PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "PRAGMA cache_size = -32000", nullptr, nullptr, nullptr);
     m_db = db;
     return true;
 }
@@ -207,8 +211,9 @@ bool Database::FileReplaced() const
     if (!m_db)
         return false;
     quint64 device = 0, inode = 0;
-    return !fileIdentity(QFileInfo(m_file).absoluteFilePath().toUtf8(), device, inode) || device != m_fileDevice
-           || inode != m_fileInode;
+    bool empty = false;
+    return !fileIdentity(QFileInfo(m_file).absoluteFilePath().toUtf8(), device, inode, empty) || device != m_fileDevice
+           || inode != m_fileInode || (empty && !m_fileWasEmpty);
 }
 
 std::unique_ptr<RecordSet> Database::SQLSelect(const QString &statement)

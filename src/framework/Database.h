@@ -86,7 +86,9 @@ public:
     bool InUse() const { return m_inUse; }
     bool IsReadOnly() const;
     // The file at the database's path is no longer the one that was opened:
-    // renamed over, or deleted, while the connection still reads the old one.
+    // renamed over, or deleted, while the connection still reads the old one;
+    // or emptied in place (as a copy over it begins), where an empty file now
+    // reads as a database without tables.
     bool FileReplaced() const;
 
     // The rows of a query, or nullptr when it fails.
@@ -127,6 +129,7 @@ private:
     // Device and inode of the file the connection opened.
     quint64 m_fileDevice = 0;
     quint64 m_fileInode = 0;
+    bool m_fileWasEmpty = false;
     bool m_inUse = false;
     bool m_error = false;
     int m_errorCode = 0;

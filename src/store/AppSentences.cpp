@@ -23,9 +23,10 @@ QString App::GetRandSentence2Category(const QString &superCategory, const QStrin
 }
 
 namespace {
-// Runs write against the file at the database's path: a file replaced under
-// the running program is opened anew and written there, under the same
-// comparison with the variants read; one that does not open is reported.
+// Runs write against the file at the database's path: a file replaced (or
+// emptied) under the running program is opened anew and written there, under
+// the same comparison with the variants read; one that does not open is
+// reported as replaced.
 bool writeToStoredFile(App &a, const std::function<SentenceQueries::WriteResult(Database &)> &write)
 {
     using SentenceQueries::WriteOutcome;
@@ -33,8 +34,9 @@ bool writeToStoredFile(App &a, const std::function<SentenceQueries::WriteResult(
     if (!a.pSentenceDB->FileReplaced() || a.ReopenSentenceDB()) {
         result = write(*a.pSentenceDB);
         // Replaced between the look at the path and the write.
-        if (result.outcome == WriteOutcome::Replaced && a.ReopenSentenceDB())
-            result = write(*a.pSentenceDB);
+        if (!result.written() && a.pSentenceDB->FileReplaced())
+            result = a.ReopenSentenceDB() ? write(*a.pSentenceDB)
+                                          : SentenceQueries::WriteResult{WriteOutcome::Replaced, {}};
     }
     a.pWriteBackProblem = SentenceQueries::writeProblemText(result);
     return result.written();

@@ -4,9 +4,11 @@
 
 QString databaseProblemText(int sqliteCode)
 {
-    // The replaced file has a code of its own below the read-only one.
+    // A file replaced, deleted or emptied under the program: SQLite names the
+    // moved file with a code of its own below the read-only one.
     if (sqliteCode == SQLITE_READONLY_DBMOVED)
-        return QStringLiteral("Die Datenbankdatei wurde ersetzt oder gelöscht, während das Programm sie geöffnet hatte.");
+        return QStringLiteral("Die Datenbankdatei wurde geleert, ersetzt oder gelöscht, während das Programm sie "
+                              "geöffnet hatte.");
     switch (sqliteCode & 0xff) {
     case SQLITE_FULL:
         return QStringLiteral("Auf dem Datenträger der Datenbank ist kein Platz mehr frei.");

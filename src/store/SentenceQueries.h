@@ -54,7 +54,7 @@ enum class WriteOutcome {
     ChangedElsewhere, // the stored text is no longer the one the list was read from
     InUse,            // another program holds the file
     ReadOnly,         // the file cannot be written
-    Replaced,         // the file at the path is not the one opened
+    Replaced,         // the file at the path is not the one opened, or was emptied
     Failed,           // any other refusal of the database
 };
 struct WriteResult

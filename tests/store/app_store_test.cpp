@@ -205,11 +205,14 @@ TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItCh
         const char *storedThere; // the section's text in the replacement
         bool written;
         const char *problem;
+        long cutTo = -1; // the file itself emptied or cut short to this size instead
     } cases[] = {
         {"same", "Alter Satz", true, ""},
         {"changed", "Satz einer Kollegin", false, "an anderer Stelle geändert"},
         {"no database", "", false, "ersetzt oder gelöscht"},
         {"", "", false, "ersetzt oder gelöscht"},
+        {"emptied", "", false, "geleert, ersetzt oder gelöscht", 0},
+        {"cut short", "", false, "beschädigt", 4096},
     };
     const QString path = file(kDbName);
     for (const auto &c : cases) {
@@ -222,13 +225,18 @@ TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItCh
         const QString kind = utf8(c.replacement);
         if (kind == QStringLiteral("no database"))
             writeBytes(copy, QByteArray(4096, '#'));
-        else if (!kind.isEmpty())
+        else if (!kind.isEmpty() && c.cutTo < 0)
             createSentenceDb(copy, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, c.storedThere)});
-        ASSERT_EQ(kind.isEmpty() ? QFile::remove(path) : ::rename(qPrintable(copy), qPrintable(path)) == 0, true);
+        ASSERT_EQ(c.cutTo >= 0 ? ::truncate(qPrintable(path), c.cutTo) == 0
+                  : kind.isEmpty() ? QFile::remove(path)
+                                   : ::rename(qPrintable(copy), qPrintable(path)) == 0,
+                  true);
         EXPECT_EQ(m_app.PutSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false,
                                               QStringLiteral("Neuer Satz"), read),
                   c.written);
         EXPECT_TRUE(m_app.pWriteBackProblem.contains(utf8(c.problem))) << m_app.pWriteBackProblem.toStdString();
+        m_app.GetCategories(QStringLiteral("4")); // a class change reads the file as it is now
+        EXPECT_EQ(m_app.pVMCategories.isEmpty(), c.cutTo >= 0);
         // Shown again, the section shows what the file at the path holds.
         const QString expected = c.written ? QStringLiteral("Neuer Satz") : utf8(c.storedThere);
         if (!expected.isEmpty()) {

@@ -12,6 +12,7 @@
 #include "windows/sentence/SentenceWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTabWidget>
 #include <QTest>
 
@@ -66,10 +67,14 @@ protected:
         QTest::qWait(50);
         return answers.seen.join(u'|');
     }
-    // Types text over row's cell and finishes with Return.
+    // Types text over row's cell (one with CRs comes as a paste) and finishes with Return.
     void editRow(int row, const QString &text)
     {
-        typeIntoCell(w, row, text);
+        const bool pasted = text.contains(u'\r');
+        QGuiApplication::clipboard()->setText(text);
+        typeIntoCell(w, row, pasted ? QString() : text);
+        if (pasted)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QApplication::processEvents();
     }
@@ -130,7 +135,8 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     w->ActionsButton_Action(QStringLiteral("Liste änderbar"));
     EXPECT_EQ(w->TabPanel1->currentIndex(), 0);
     EXPECT_FALSE(w->ClassesPopupMenu->isEnabled());
-    editRow(1, QStringLiteral("Annas Heft ist's wert"));
+    ModalScript refusals; // pasted line ends become what the cell shows, and the next edit saves too
+    editRow(1, QStringLiteral("Annas Heft\r\nist's\rwert"));
     editRow(3, QStringLiteral("Neu"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),
               QStringLiteral("#Er/Sie# zeigt großes Interesse.\nAnnas Heft ist's wert\n\nNeu"));

@@ -14,6 +14,8 @@
 #include <QScopedValueRollback>
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 App *g_app = nullptr;
 }
@@ -161,11 +163,21 @@ bool App::_Search4UpdatesItem_Action()
 
 bool App::DoQuit()
 {
+    if (m_quitRunning)
+        return false;
+    SentenceWindow *window = existingInstance<SentenceWindow>();
+    if (window && window->isSaving()) {
+        // The save finishes the open cell itself and may wait in its message;
+        // finishing the cell here too would close its editor under it.
+        m_quitWaiting = true;
+        waitForSaves(window);
+        return false;
+    }
+    const QScopedValueRollback running(m_quitRunning, true);
     // An edit still open or unsaved in the sentence list is saved first. When
     // that fails, the edit is on the clipboard and a message has said so; the
     // program stays this once, so that the clipboard's text outlives it.
-    if (SentenceWindow *window = existingInstance<SentenceWindow>();
-        window && !window->commitOpenCell(SentenceWindow::Leaving::Program) && window->holdsUnsavedEdit())
+    if (window && !window->commitOpenCell(SentenceWindow::Leaving::Program) && window->holdsUnsavedEdit())
         return false;
     if (pSentenceDB)
         pSentenceDB->Close();
@@ -178,8 +190,30 @@ bool App::saveForSessionEnd(bool mayShowMessages)
     // Without leave to ask, an edit that cannot be saved still goes to the clipboard, quietly.
     const QScopedValueRollback holdMessages(m_messagesHeld, m_messagesHeld || !mayShowMessages);
     SentenceWindow *window = existingInstance<SentenceWindow>();
-    const bool cellSaved = !window || window->commitOpenCell(SentenceWindow::Leaving::Program);
+    bool cellSaved = !window;
+    if (window && window->isSaving()) {
+        // The edit is not saved yet: the save that runs has failed or not ended.
+        m_sessionSaveWaiting = mayShowMessages;
+        waitForSaves(window);
+    } else if (window) {
+        cellSaved = window->commitOpenCell(SentenceWindow::Leaving::Program);
+    }
     return SavePrefs(*pPrefs) && cellSaved;
+}
+
+void App::waitForSaves(SentenceWindow *window)
+{
+    // Queued: the requests run once the save's own finishing of the cell has left the stack.
+    connect(window, &SentenceWindow::savesEnded, this, &App::carryOutWaitingRequests,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+}
+
+void App::carryOutWaitingRequests()
+{
+    if (const std::optional<bool> mayShowMessages = std::exchange(m_sessionSaveWaiting, std::nullopt))
+        saveForSessionEnd(*mayShowMessages);
+    if (std::exchange(m_quitWaiting, false))
+        DoQuit();
 }
 
 void App::ShowKDLhomepage()

@@ -14,6 +14,7 @@
 
 class BevelButton;
 class Menu;
+class SentenceWindow;
 
 class App : public QObject
 {
@@ -123,11 +124,13 @@ public:
                         const QString &sentence);
 
     void Search4Updates();
-    // Quits; false when an edit that could not be saved keeps the program open.
+    // Quits; false when an edit that could not be saved keeps the program
+    // open, or when a save of the sentence list runs: the quit then follows it.
     bool DoQuit();
     // Saves what quitting saves, the open cell's edit and the preferences,
     // and goes on; false when something was not saved (a message said so,
-    // when showing messages is allowed).
+    // when showing messages is allowed). While a save of the sentence list
+    // runs, the preferences are saved now and the edit after that save.
     bool saveForSessionEnd(bool mayShowMessages = true);
     void TestMutex() {}
     void CloseMutex() {}
@@ -153,10 +156,18 @@ public:
 
 private:
     void registerMenuHandlers();
+    // Carries out the requests that waited for the sentence list's saves.
+    void carryOutWaitingRequests();
+    void waitForSaves(SentenceWindow *window);
 
     std::unique_ptr<Menu> m_menu;
     // While set, ShowOKDialog shows nothing: the session manager allows no dialog.
     bool m_messagesHeld = false;
+    // A quit runs (it may wait in a message); another request to quit is the same one.
+    bool m_quitRunning = false;
+    // Requests that came while the sentence list was being saved; the session's save keeps its leave to ask.
+    bool m_quitWaiting = false;
+    std::optional<bool> m_sessionSaveWaiting;
 };
 
 // The application object, reachable from everywhere while it exists.

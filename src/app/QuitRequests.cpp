@@ -1,5 +1,7 @@
 #include "QuitRequests.h"
 
+#include "app/App.h"
+
 #include <QGuiApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -26,10 +28,9 @@ void onQuitSignal(int signal)
 }
 } // namespace
 
-QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool(bool)> save, QObject *parent)
+QuitRequests::QuitRequests(App &app, QObject *parent)
     : QObject(parent)
-    , m_quit(std::move(quit))
-    , m_save(std::move(save))
+    , m_app(app)
 {
     Q_ASSERT(g_pipe[0] < 0);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_pipe) != 0)
@@ -39,7 +40,9 @@ QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool(bool)>
         char bytes[16];
         while (::read(g_pipe[1], bytes, sizeof bytes) > 0) {
         }
-        quitNow();
+        // The quit command itself ignores a request while a quit waits in its
+        // message, and carries one out after a save of the sentence list.
+        m_app._FileQuit_Action();
     });
     struct sigaction action = {};
     action.sa_handler = onQuitSignal;
@@ -52,7 +55,7 @@ QuitRequests::QuitRequests(std::function<void()> quit, std::function<bool(bool)>
         // logout, so that it can be copied.
         connect(gui, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
             const bool mayAsk = manager.allowsInteraction();
-            if (!m_save(mayAsk))
+            if (!m_app.saveForSessionEnd(mayAsk))
                 manager.cancel();
             if (mayAsk)
                 manager.release();
@@ -70,14 +73,4 @@ QuitRequests::~QuitRequests()
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
-}
-
-void QuitRequests::quitNow()
-{
-    // A second request while the quit waits in a message is the same request.
-    if (m_quitting)
-        return;
-    m_quitting = true;
-    m_quit();
-    m_quitting = false;
 }

@@ -7,26 +7,20 @@
 // the program, or the session goes on (a checkpoint, a cancelled logout).
 #include <QObject>
 
-#include <functional>
-
+class App;
 class QSocketNotifier;
 
 class QuitRequests : public QObject
 {
     Q_OBJECT
 public:
-    // One at a time; quit is the program's quit command, save saves what it
-    // saves, with messages only when its argument allows them, and tells
-    // whether all of it was saved.
-    QuitRequests(std::function<void()> quit, std::function<bool(bool)> save, QObject *parent = nullptr);
+    // One at a time; the requests go to the application object's quit
+    // command and its save for the session's end.
+    explicit QuitRequests(App &app, QObject *parent = nullptr);
     // The signals' former handling comes back.
     ~QuitRequests() override;
 
 private:
-    void quitNow();
-
-    std::function<void()> m_quit;
-    std::function<bool(bool)> m_save;
+    App &m_app;
     QSocketNotifier *m_notifier = nullptr;
-    bool m_quitting = false;
 };

@@ -22,8 +22,7 @@ int main(int argc, char *argv[])
     installQtGerman(application);
     FileTypes::init();
     App theApp;
-    QuitRequests quitRequests([&theApp] { theApp._FileQuit_Action(); },
-                              [&theApp](bool mayShowMessages) { return theApp.saveForSessionEnd(mayShowMessages); });
+    QuitRequests quitRequests(theApp);
     QTimer::singleShot(0, &theApp, &App::Open);
     return QApplication::exec();
 }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
+#include <QSessionManager>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -332,26 +333,50 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRows
 
 // A logout, a shutdown, kill, a closed terminal and Ctrl+C in it quit as the
 // quit command does: the open cell saved, the preferences written, status 0.
-class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterface<int>
+enum Arrives { CellOpen, DuringSave, MessageOpen }; // a request in a save or its message is carried out after it
+class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterface<std::pair<int, Arrives>>
 {
 };
 
 TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
 {
-    QuitRequests requests([] { app()._FileQuit_Action(); }, [](bool) { return true; });
+    QuitRequests requests(app());
+    const auto [signal, when] = GetParam();
     w->ClassesPopupMenu->setListIndex(4);
     typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
-    const int signal = GetParam();
-    QTimer::singleShot(200, [signal] { ::kill(::getpid(), signal); });
+    std::optional<LockingProcess> holder; // another program, until the request is handled
+    ASSERT_TRUE(when == CellOpen || holder.emplace(fixture.dbPath()).locked());
+    const auto request = [signal] { signal ? void(::kill(::getpid(), signal))
+                                           : emit qApp->commitDataRequest(*qApp->findChild<QSessionManager *>()); };
+    QObject::connect(w->SentenceListBox->model(), &QAbstractItemModel::dataChanged, &requests,
+                     [&] { when == DuringSave ? request() : void(); }, Qt::SingleShotConnection);
+    if (holder)
+        whenModal([&](QWidget *message) {
+            when == MessageOpen ? request() : void();
+            QCoreApplication::processEvents(); // handles a signal's request while the message is open
+            holder.reset();
+            message->close();
+        }, kXWaitMs);
+    QTimer::singleShot(0, [&] {
+        when == CellOpen ? request() : xdo(QStringLiteral("xdotool key Return"));
+        if (!signal) { // the session manager's save request: the program goes on, with the preferences written
+            QObject::disconnect(qApp, &QCoreApplication::aboutToQuit, &app(), nullptr);
+            QCoreApplication::exit(2);
+        }
+    });
     QTimer failSafe;
     failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
     failSafe.start(kXWaitMs);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(QApplication::exec(), signal ? 0 : 2);
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim hilft gern."));
     EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=5\n"));
+    EXPECT_EQ(app().pSentenceDB->isConnected(), !signal) << "quitting closes the database";
 }
 
-INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest, ::testing::Values(SIGTERM, SIGHUP, SIGINT));
+INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest,
+                         ::testing::Values(std::pair(SIGTERM, CellOpen), std::pair(SIGHUP, CellOpen),
+                                           std::pair(SIGINT, CellOpen), std::pair(SIGTERM, DuringSave),
+                                           std::pair(SIGHUP, MessageOpen), std::pair(0, CellOpen), std::pair(0, MessageOpen)));
 
 // Before the session ends, its manager asks the program to save: the open cell and the
 // preferences are saved as at quitting, and the program goes on. An edit that cannot be

@@ -148,6 +148,9 @@ public:
     bool commitOpenCell(Leaving leaving = Leaving::Section);
     // An edit that did not reach the database is still held in the list.
     bool holdsUnsavedEdit() const { return m_unsavedEdit; }
+    // A save of the list runs: finishing the open cell, waiting for the
+    // database, or showing its message. savesEnded follows the last one.
+    bool isSaving() const { return m_savesRunning > 0; }
     void SentenceListBox_CellGotFocus(int row, int column);
     void SentenceListBox_CellTextChange(int row, int column);
     void SentenceListBox_CellAction(int row, int column);
@@ -195,6 +198,9 @@ public:
     void StdCategoriesPopupMenu_Change();
     void StandardSentencesListBox_Change();
     void StandardAppendicesListBox_Change();
+
+signals:
+    void savesEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -249,6 +255,9 @@ private:
     // While the section is left, a failed save is reported by the leaving alone.
     bool m_leaving = false;
     int m_saveAttempts = 0;
+    // Counts a save of the list while it runs.
+    class SaveRunning;
+    int m_savesRunning = 0;
     int m_orientingBuild = 0;
     // While the content loads, the hidden category pop-up's own fill of the
     // sentence list is held back: the cascade that follows mostly replaces

@@ -12,6 +12,26 @@
 #include <QGuiApplication>
 #include <QTabWidget>
 
+class SentenceWindow::SaveRunning
+{
+public:
+    explicit SaveRunning(SentenceWindow &window)
+        : m_window(window)
+    {
+        ++m_window.m_savesRunning;
+    }
+    ~SaveRunning()
+    {
+        if (--m_window.m_savesRunning == 0)
+            emit m_window.savesEnded();
+    }
+    SaveRunning(const SaveRunning &) = delete;
+    SaveRunning &operator=(const SaveRunning &) = delete;
+
+private:
+    SentenceWindow &m_window;
+};
+
 void SentenceWindow::SetSentenceListEditable(bool editable)
 {
     SentenceListBox->setColumnType(0, editable ? Listbox::TypeEditable : Listbox::TypeNormal);
@@ -113,6 +133,7 @@ void SentenceWindow::finishOpenCell()
 
 bool SentenceWindow::commitOpenCell(Leaving leaving)
 {
+    const SaveRunning running(*this);
     const int attemptsBefore = m_saveAttempts;
     m_leaving = true;
     finishOpenCell();
@@ -159,6 +180,7 @@ void SentenceWindow::SentenceListBox_CellAction(int, int)
     if (!pHasDirtyCell && !m_unsavedEdit)
         return;
     pHasDirtyCell = false;
+    const SaveRunning running(*this);
     if (m_leaving)
         writeSentenceList();
     else

@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Longer chains of links than the system itself follows end here.
@@ -55,4 +57,36 @@ bool isCreatedBeside(const QString &file, const QString &name)
         if (c.unicode() > 127 || !c.isLetterOrNumber())
             return false;
     return true;
+}
+
+bool readRegularFile(const QString &path, QByteArray &bytes, bool *notRegular)
+{
+    bytes.clear();
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a pipe waits for a writer, and a
+    // device may act on being opened.
+    struct stat st = {};
+    const bool there = ::stat(name.constData(), &st) == 0;
+    if (notRegular)
+        *notRegular = there && !S_ISREG(st.st_mode);
+    if (!there || !S_ISREG(st.st_mode))
+        return false;
+    // O_NONBLOCK, and a second look at what was opened: something put in its
+    // place meanwhile can neither block the opening nor be read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (notRegular)
+            *notRegular = true;
+        ::close(fd);
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Where a write really lands, and new files made beside an existing one, for
-// everything that replaces a file by renaming a new one over it.
+// everything that replaces a file by renaming a new one over it; and reading
+// a file that must be an ordinary one.
+#include <QByteArray>
 #include <QString>
 
 #include <sys/types.h>
@@ -16,3 +18,9 @@ QString writtenFile(const QString &path);
 int createFileBeside(const QString &file, mode_t mode, QString &createdPath);
 // Whether name (without folder) is one that createFileBeside gives beside file.
 bool isCreatedBeside(const QString &file, const QString &name);
+
+// Reads all of path (through its links) into bytes when it is a regular file.
+// Anything else is never opened in a way that could wait (a named pipe without
+// a writer) or never end (a device): false then, with notRegular (when given)
+// set. False also when the file cannot be read.
+bool readRegularFile(const QString &path, QByteArray &bytes, bool *notRegular = nullptr);

@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 const QList<int> &offeredListFontSizes()
@@ -130,9 +131,11 @@ PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
             file.close();
         return prefs;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    // A named pipe or a device there is not read: the defaults stay.
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes))
         return prefs;
-    QString text = decodeLines(file.readAll());
+    QString text = decodeLines(bytes);
     QTextStream stream(&text, QIODevice::ReadOnly);
     prefs.Read(stream);
     return prefs;
@@ -185,11 +188,23 @@ bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, 
     // A preferences file that is a link, or a chain of links, stays one: the
     // file at its end is replaced.
     const QString path = writtenFile(QDir(folder).filePath(preferencesFileName()));
-    removeLeftoverNewFiles(path);
     const QByteArray target = QFile::encodeName(path);
-    // The new file keeps the access rights of the old one.
     struct stat old = {};
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    // A named pipe, a device or the like is never replaced (a folder there is
+    // reported by the renaming). A link to the null device asks that the
+    // settings are not kept.
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)) {
+        if (S_ISCHR(old.st_mode) && old.st_rdev == makedev(1, 3))
+            return true;
+        if (reason)
+            *reason = QStringLiteral("An der Stelle der Datei liegt keine gewöhnliche Datei, sondern eine benannte "
+                                     "Pipe, ein Gerät oder etwas Ähnliches, das das Programm nicht ersetzt.");
+        return false;
+    }
+    removeLeftoverNewFiles(path);
+    // The new file keeps the access rights of the old one.
+    const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
 
     // A name of its own, so that nothing left at any name can block the save.
     QString newPath;

@@ -24,6 +24,7 @@
 #include <csignal>
 #include <deque>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 class PrefsDialogTest : public ::testing::Test
@@ -213,4 +214,32 @@ TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileInt
     EXPECT_EQ(existingInstance<PrefsDialog>(), nullptr);
     EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nListFontSize=14\n")));
     EXPECT_EQ(newFiles(), QStringList());
+}
+
+// Settings that cannot be kept, for a named pipe at the file's place or a
+// preferences folder that cannot be made, are said so, and the dialog stays.
+TEST_F(PrefsDialogTest, SaveWhereNoFileCanBeKeptSaysWhy)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(m_home.prefsFile()).constData(), 0600), 0);
+    writeBytes(QDir(m_home.path()).filePath(QStringLiteral("datei")), "kein Ordner\n");
+    const struct { QString configHome, reason; } cases[] = {
+        {m_home.path(), QStringLiteral("An der Stelle der Datei liegt keine gewöhnliche Datei, sondern eine benannte "
+                                       "Pipe, ein Gerät oder etwas Ähnliches, das das Programm nicht ersetzt.")},
+        {m_home.path() + QStringLiteral("/datei/config"), QStringLiteral("Der Ordner ist nicht vorhanden.")},
+    };
+    for (const auto &c : cases) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(c.configHome));
+        PrefsDialog *dialog = openDialog();
+        QString shown;
+        whenModalOf<OKDialog>([&shown](OKDialog *d) {
+            shown = d->HeaderText->text() + u'\n' + d->SubText->text();
+            d->OKButton->click();
+        });
+        dialog->SaveButton->click();
+        EXPECT_EQ(shown, QStringLiteral("Einstellungen nicht gesichert!\nDie Einstellungen konnten nicht in „%1/"
+                                        "de.kelmarin.vm9.prf“ gesichert werden: %2 Beim nächsten Start gelten die "
+                                        "Grundeinstellungen.").arg(c.configHome, c.reason));
+        EXPECT_TRUE(dialog->isVisible());
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.path()));
 }

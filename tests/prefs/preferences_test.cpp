@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 const VersionInfo kVersion(QStringLiteral("9.0"), QStringLiteral("9"), QStringLiteral("0"), QString(), QString());
@@ -182,5 +184,39 @@ TEST(PreferencesFile, SaveReplacesTheLinkedFileWhateverLiesBesideIt)
             after.removeOne(QString::fromUtf8(c.beside));
         EXPECT_EQ(writtenDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), after)
             << c.beside;
+    }
+}
+
+// Anything but a regular file at the preferences file's place is neither
+// opened for reading nor replaced: the defaults are read, and the save says
+// why it keeps nothing, except to the null device, which takes nothing quietly.
+TEST(PreferencesFile, ANamedPipeOrADeviceIsNeitherReadNorReplaced)
+{
+    const struct { const char *what; mode_t type; unsigned minor; bool linked, saved; } cases[] = {
+        {"a named pipe", S_IFIFO, 0, false, false},
+        {"a link to a named pipe", S_IFIFO, 0, true, false},
+        {"a link to the null device", S_IFCHR, 3, true, true}, // devices need root: they come last
+        {"a link to the zero device", S_IFCHR, 5, true, false},
+    };
+    for (const auto &c : cases) {
+        if (c.type == S_IFCHR && ::geteuid() != 0) {
+            GTEST_SKIP() << "a device node of the test's own needs root";
+        }
+        TempConfigHome home;
+        const QString node = c.linked ? QDir(home.path()).filePath(QStringLiteral("knoten")) : home.prefsFile();
+        ASSERT_EQ(::mknod(QFile::encodeName(node).constData(), c.type | 0600, makedev(1, c.minor)), 0) << c.what;
+        ASSERT_TRUE(!c.linked || QFile::link(node, home.prefsFile()));
+        bool existed = false;
+        EXPECT_EQ(readPreferencesFile(home.path(), &existed).GetLastClass(), 1) << c.what;
+        EXPECT_TRUE(existed) << c.what;
+        PreferencesClass prefs;
+        prefs.SetLastClass(7);
+        QString reason;
+        EXPECT_EQ(writePreferencesFile(home.path(), prefs, kVersion, &reason), c.saved) << c.what;
+        EXPECT_EQ(reason.isEmpty(), c.saved) << c.what;
+        struct stat st = {};
+        ASSERT_EQ(::lstat(QFile::encodeName(node).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & S_IFMT, c.type) << c.what;
+        EXPECT_EQ(QDir(home.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), QStringList()) << c.what;
     }
 }

@@ -14,7 +14,10 @@
 
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kMainWindow = QStringLiteral("Velmora - Satzbausteine");
@@ -216,4 +219,66 @@ TEST(StartupE2E, QuittingOnAFullDiskSaysSoAndKeepsTheOldPreferences)
         << "no new file is left";
     EXPECT_TRUE(waitFor([&] { return showsMainWindow(x, second); }));
     EXPECT_EQ(second.state(), QProcess::Running);
+}
+
+// A stray entry at the running copy's lock or socket, or a runtime folder that
+// another user made, does not switch the one-copy rule off, and that user's
+// folder gets nothing of the running copy.
+TEST(StartupE2E, AStrayEntryOrAForeignRuntimeFolderKeepsASecondStartHandingOver)
+{
+    XvfbSession x;
+    if (!x.isRunning())
+        GTEST_SKIP() << "no Xvfb, openbox or xdotool";
+    ProgramFolder folder;
+    QTemporaryDir config, runtime, temp;
+    writeBytes(QDir(config.path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")), {}); // no first launch
+    const QString user = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name);
+    const QString foreign = temp.filePath(QStringLiteral("runtime-") + user); // where Qt looks without XDG_RUNTIME_DIR
+    QString key; // the running copy's lock without ".lock", learnt from the first row
+    const struct
+    {
+        const char *what;
+        const char *strayFolder; // made in the runtime folder after the key
+        bool foreignRuntime;
+    } cases[] = {
+        {"nothing in the way", nullptr, false},
+        {"a folder at the socket", ".socket", false},
+        {"a folder at the lock", ".lock", false},
+        {"a runtime folder another user made", nullptr, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QProcessEnvironment env = folder.environment(x);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        const QString stray = runtime.filePath(key + QString::fromUtf8(c.strayFolder));
+        if (c.strayFolder)
+            QFile::remove(stray); // the lock a former start left
+        ASSERT_TRUE(!c.strayFolder || QDir().mkdir(stray));
+        if (c.foreignRuntime) {
+            if (::geteuid() != 0) {
+                GTEST_SKIP() << "a folder of another user needs root";
+            }
+            ASSERT_TRUE(QDir().mkdir(foreign));
+            ASSERT_EQ(::chmod(QFile::encodeName(foreign).constData(), 0777), 0);
+            ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            env.insert(QStringLiteral("TMPDIR"), temp.path());
+        }
+        QProcess first, second;
+        for (QProcess *p : {&first, &second})
+            p->setProcessEnvironment(env);
+        first.start(folder.program(), {});
+        ASSERT_TRUE(first.waitForStarted(5000));
+        ASSERT_TRUE(waitFor([&] { return showsMainWindow(x, first); }));
+        if (key.isEmpty())
+            key = QDir(runtime.path()).entryList({QStringLiteral("*.lock")}).value(0).chopped(5);
+        second.start(folder.program(), {});
+        EXPECT_TRUE(second.waitForFinished(kXWaitMs)) << "the second start hands over";
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(first.state(), QProcess::Running);
+        EXPECT_TRUE(!c.foreignRuntime || QDir(foreign).isEmpty()) << "nothing of the copy in another user's folder";
+        first.terminate();
+        EXPECT_TRUE(first.waitForFinished(kXWaitMs));
+    }
 }

@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -31,22 +32,53 @@ QString copyKey(const QString &prefsFile)
     return QStringLiteral("vm-companion-")
            + QString::fromLatin1(QCryptographicHash::hash(id, QCryptographicHash::Sha256).toHex().left(16));
 }
+
+// Whether folder is the user's and no other user can put anything into it.
+bool belongsToUserAlone(const QString &folder)
+{
+    struct stat st = {};
+    if (::stat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    // A group of the user's own may write (private user groups).
+    return !(st.st_mode & S_IWOTH) && (!(st.st_mode & S_IWGRP) || st.st_gid == ::getegid());
+}
 } // namespace
 
 RunningCopy::RunningCopy(const QString &prefsFile)
 {
-    // The runtime folder is the user's own: $XDG_RUNTIME_DIR, or a private folder that Qt makes.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return;
+    // Qt's runtime folder is $XDG_RUNTIME_DIR or a private folder of its own, and
+    // none when another user made that one. A place that does not work (a stray
+    // entry at the lock or the socket, a folder that takes no files) fails alike
+    // for every start, so later starts meet the running copy at the next place.
+    QStringList places{QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)};
+    if (QDir::isAbsolutePath(prefsFile))
+        places << QFileInfo(prefsFile).absolutePath();
+    places << QDir::tempPath() + QStringLiteral("/vm-companion-") + QString::number(::geteuid());
     const QString key = copyKey(prefsFile);
-    m_lockPath = QDir(runtime).filePath(key + QStringLiteral(".lock"));
-    m_socketPath = QDir(runtime).filePath(key + QStringLiteral(".socket"));
+    for (const QString &folder : places) {
+        if (folder.isEmpty())
+            continue;
+        ::mkdir(QFile::encodeName(folder).constData(), 0700);
+        if (belongsToUserAlone(folder) && takePlace(folder, key) != Place::Unusable)
+            return;
+    }
+}
+
+RunningCopy::Place RunningCopy::takePlace(const QString &folder, const QString &key)
+{
+    const QString lockPath = QDir(folder).filePath(key + QStringLiteral(".lock"));
+    m_socketPath = QDir(folder).filePath(key + QStringLiteral(".socket"));
 
     // A lock on an open file ends with the process that holds it, also when it crashes.
-    m_lockFd = ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    m_lockFd = ::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    struct stat st = {};
+    if (m_lockFd >= 0 && (::fstat(m_lockFd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())) {
+        ::close(m_lockFd);
+        m_lockFd = -1;
+    }
     if (m_lockFd < 0)
-        return;
+        return Place::Unusable;
+    Place place = Place::Busy;
     const QDeadlineTimer deadline(kConnectWaitMs);
     for (;;) {
         if (::flock(m_lockFd, LOCK_EX | LOCK_NB) == 0) {
@@ -54,10 +86,9 @@ RunningCopy::RunningCopy(const QString &prefsFile)
             QLocalServer::removeServer(m_socketPath);
             m_server.setSocketOptions(QLocalServer::UserAccessOption);
             if (!m_server.listen(m_socketPath)) {
-                // Without a socket a later start could not reach this copy; it runs on its own then.
-                ::close(m_lockFd);
-                m_lockFd = -1;
-                return;
+                // Without a socket here a later start could not reach this copy.
+                place = Place::Unusable;
+                break;
             }
             connect(&m_server, &QLocalServer::newConnection, this, [this] {
                 emit startedAgain();
@@ -71,10 +102,11 @@ RunningCopy::RunningCopy(const QString &prefsFile)
             // A copy that is quitting would bring no window to the front: a later start
             // finds no one listening and waits for the lock instead.
             connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { m_server.close(); });
-            return;
+            return Place::Taken;
         }
         if (askRunningCopy()) {
             m_handedOver = true;
+            place = Place::HandedOver;
             break;
         }
         // The running copy is just starting; once it is gone, the lock is free.
@@ -84,6 +116,7 @@ RunningCopy::RunningCopy(const QString &prefsFile)
     }
     ::close(m_lockFd);
     m_lockFd = -1;
+    return place;
 }
 
 RunningCopy::~RunningCopy()

@@ -1,10 +1,12 @@
 #pragma once
 // One running copy of the program per user and preferences file. The first
-// start holds a lock in the user's runtime folder and listens on a local
+// start holds a lock in a folder of the user's alone and listens on a local
 // socket beside it until it quits; a later start connects, which brings the
 // first copy's windows to the front, and ends once the first copy answers.
 // While the first copy quits, a later start waits a few seconds for its lock
-// and runs as a copy of its own.
+// and runs as a copy of its own. The folder is the first of the user's runtime
+// folder, the preferences folder and a folder of the program's own in the
+// temporary folder that works; where none does, the program runs unguarded.
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -26,9 +28,11 @@ signals:
     void startedAgain();
 
 private:
+    enum class Place { Unusable, Taken, HandedOver, Busy };
+    // Takes the lock and the socket of key in folder, or reaches the copy that holds them.
+    Place takePlace(const QString &folder, const QString &key);
     bool askRunningCopy();
 
-    QString m_lockPath;
     QString m_socketPath;
     int m_lockFd = -1;
     bool m_handedOver = false;

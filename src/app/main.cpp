@@ -15,7 +15,10 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VM Companion"));
     // A second start for the same user and preferences brings the running copy to the front.
-    RunningCopy runningCopy(QDir(preferencesFolder()).filePath(preferencesFileName()));
+    // A preferences folder that cannot be made is still the one every start names.
+    const QString prefsFolder = preferencesFolder();
+    RunningCopy runningCopy(
+        QDir(prefsFolder.isEmpty() ? preferencesFolderPath() : prefsFolder).filePath(preferencesFileName()));
     if (runningCopy.handedOver())
         return 0;
     QObject::connect(&runningCopy, &RunningCopy::startedAgain, &bringProgramToFront);

@@ -24,6 +24,9 @@ QString fileErrorReason(int error)
         return QStringLiteral("Der Ordner ist nicht vorhanden.");
     case EISDIR:
         return QStringLiteral("An der Stelle der Datei liegt ein Ordner.");
+    case kNotARegularFile:
+        return QStringLiteral("An der Stelle der Datei liegt keine gewöhnliche Datei, sondern eine benannte "
+                              "Pipe, ein Gerät oder etwas Ähnliches, das das Programm nicht ersetzt.");
     default:
         break;
     }

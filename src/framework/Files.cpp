@@ -1,4 +1,5 @@
 #include "Files.h"
+#include "FileErrors.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -79,7 +80,12 @@ int replaceFileWith(const QString &path, const QByteArray &bytes)
     const QString file = writtenFile(path);
     const QByteArray target = QFile::encodeName(file);
     struct stat old = {};
-    const mode_t mode = ::stat(target.constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
+    const bool exists = ::stat(target.constData(), &old) == 0;
+    // A named pipe, a device or the like is never renamed over (a folder there
+    // is reported by the renaming).
+    if (exists && !S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode))
+        return kNotARegularFile;
+    const mode_t mode = exists ? (old.st_mode & 07777) : 0666;
 
     // A name of its own, so that nothing left at any name can block the write.
     QString newPath;
@@ -97,4 +103,36 @@ int replaceFileWith(const QString &path, const QByteArray &bytes)
     if (error)
         ::unlink(temp.constData());
     return error;
+}
+
+bool readRegularFile(const QString &path, QByteArray &bytes, bool *notRegular)
+{
+    bytes.clear();
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a pipe waits for a writer, and a
+    // device may act on being opened.
+    struct stat st = {};
+    const bool there = ::stat(name.constData(), &st) == 0;
+    if (notRegular)
+        *notRegular = there && !S_ISREG(st.st_mode);
+    if (!there || !S_ISREG(st.st_mode))
+        return false;
+    // O_NONBLOCK, and a second look at what was opened: something put in its
+    // place meanwhile can neither block the opening nor be read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (notRegular)
+            *notRegular = true;
+        ::close(fd);
+        return false;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Where a write really lands, and new files made beside an existing one, for
-// everything that replaces a file by renaming a new one over it.
+// everything that replaces a file by renaming a new one over it; and reading
+// a file that must be an ordinary one.
+#include <QByteArray>
 #include <QString>
 
 #include <sys/types.h>
@@ -21,5 +23,12 @@ bool isCreatedBeside(const QString &file, const QString &name);
 // that holds bytes: a new file with the old one's access rights (0666 less
 // the umask for a new one) is written beside it, flushed to the disk and
 // renamed over it, so that a write that fails leaves the old file as it was
-// and nothing beside it. 0, or the system's error number of the step that failed.
+// and nothing beside it. A named pipe, a device or the like at path is never
+// replaced: kNotARegularFile then. 0, or the system's error number of the step that failed.
 int replaceFileWith(const QString &path, const QByteArray &bytes);
+
+// Reads all of path (through its links) into bytes when it is a regular file.
+// Anything else is never opened in a way that could wait (a named pipe without
+// a writer) or never end (a device): false then, with notRegular (when given)
+// set. False also when the file cannot be read.
+bool readRegularFile(const QString &path, QByteArray &bytes, bool *notRegular = nullptr);

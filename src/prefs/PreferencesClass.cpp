@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 const QList<int> &offeredListFontSizes()
@@ -130,9 +131,11 @@ PreferencesClass readPreferencesFile(const QString &folder, bool *existed)
             file.close();
         return prefs;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    // A named pipe or a device there is not read: the defaults stay.
+    QByteArray bytes;
+    if (!readRegularFile(path, bytes))
         return prefs;
-    QString text = decodeLines(file.readAll());
+    QString text = decodeLines(bytes);
     QTextStream stream(&text, QIODevice::ReadOnly);
     prefs.Read(stream);
     return prefs;
@@ -170,6 +173,10 @@ bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, 
     // A preferences file that is a link, or a chain of links, stays one: the
     // file at its end is replaced, and keeps its access rights.
     const QString path = writtenFile(QDir(folder).filePath(preferencesFileName()));
+    // A link to the null device asks that the settings are not kept.
+    struct stat old = {};
+    if (::stat(QFile::encodeName(path).constData(), &old) == 0 && S_ISCHR(old.st_mode) && old.st_rdev == makedev(1, 3))
+        return true;
     removeLeftoverNewFiles(path);
     const int error = replaceFileWith(path, bytes);
     if (!error)

@@ -65,11 +65,15 @@ inline QString preferencesFileName()
 
 // Reads the file in folder into a record of defaults. existed tells whether
 // the file was there; a missing file is created empty. An unreadable file
-// leaves the defaults.
+// leaves the defaults, and so does anything there that is no regular file
+// (it is not opened).
 PreferencesClass readPreferencesFile(const QString &folder, bool *existed);
 // Writes the record whole or not at all: a new file of a name of its own,
 // renamed over the old one (over the file at the end of a chain of links);
 // new files left behind by interrupted saves are removed first. On failure
 // the old file stays as it was and reason (when given) says why, in German.
+// Anything there that is no regular file or folder (a named pipe, a device) is
+// never replaced: false, except for the null device, which takes nothing and
+// gives true.
 bool writePreferencesFile(const QString &folder, const PreferencesClass &prefs, const VersionInfo &version,
                           QString *reason = nullptr);

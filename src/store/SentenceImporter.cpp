@@ -5,6 +5,7 @@
 #include "framework/Files.h"
 #include "framework/MacRoman.h"
 #include "framework/Strings.h"
+#include "framework/TerminationCleanup.h"
 #include "store/DatabaseFiles.h"
 #include "store/Schema.h"
 
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace SentenceImporter {
 
@@ -46,16 +49,14 @@ bool readLines(const QString &path, QStringList &lines, QString &errorText)
 {
     lines.clear();
     errorText.clear();
-    const QString cannotRead
-        = QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(QFileInfo(path).fileName());
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        errorText = cannotRead;
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        errorText = cannotRead;
+    // Only a regular file is read: a named pipe could wait for ever, a device never end.
+    QByteArray bytes;
+    bool notRegular = false;
+    if (!readRegularFile(path, bytes, &notRegular)) {
+        errorText = QStringLiteral("Die Textdatei „%1“ kann nicht gelesen werden!").arg(QFileInfo(path).fileName());
+        if (notRegular)
+            errorText += QStringLiteral(" Sie ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder "
+                                        "etwas Ähnliches.");
         return false;
     }
     qsizetype start = 0;
@@ -244,10 +245,23 @@ bool installDatabaseFile(const QString &tempPath, const QString &path)
 {
     // A link stays a link: the file it leads to gets the new database.
     const QString target = writtenFile(path);
+    // The new file keeps the old one's access rights and, where the builder
+    // may give them (as root), its owner and group, so that whoever could
+    // save into the old database still can.
+    const QByteArray temp = QFile::encodeName(tempPath);
+    struct stat old = {};
+    if (::stat(QFile::encodeName(target).constData(), &old) == 0 && S_ISREG(old.st_mode)) {
+        // First the owner: a change of owner clears the set-id bits.
+        if (::chown(temp.constData(), old.st_uid, old.st_gid) != 0
+            && ::chown(temp.constData(), uid_t(-1), old.st_gid) != 0) {
+            // The builder's own owner and group stay.
+        }
+        ::chmod(temp.constData(), old.st_mode & 07777);
+    }
     // A journal left by the old file must not be played into the new one.
     for (const QString &journal : DatabaseFiles::journalFiles(target))
         QFile::remove(journal);
-    return std::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(target).constData()) == 0;
+    return std::rename(temp.constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 void removeDatabaseFile(const QString &path)
@@ -281,6 +295,8 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
         messages << notMade;
         return false;
     }
+    // A build that is ended from outside leaves nothing beside the output.
+    const RemovedOnTermination removedWhenEnded(QStringList{tempPath} + DatabaseFiles::journalFiles(tempPath));
     Database db;
     if (!createDatabaseFile(db, tempPath, messages)) {
         messages << QStringLiteral("Database not created");

@@ -46,7 +46,7 @@ struct StdPhraseRecord
 };
 
 // The lines of a MacRoman text file. False, with a German message for the
-// user in errorText, when the file cannot be read.
+// user in errorText, when the file cannot be read or is no regular file.
 bool readLines(const QString &path, QStringList &lines, QString &errorText);
 
 // Groups consecutive sentence lines with the same key (the texts of fields 3,
@@ -105,8 +105,9 @@ QString stdPhraseErrorText(const QString &databaseError, const StdPhraseRecord &
 bool createDatabaseFile(Database &db, const QString &path, QStringList &tableErrors);
 
 // Puts the finished database at tempPath in place of path in one step (any
-// journal of the old file goes with it); a symbolic link at path stays and
-// the file it leads to is replaced. False when that fails.
+// journal of the old file goes with it) with the old file's access rights
+// and, where allowed, its owner; a symbolic link at path stays and the file
+// it leads to is replaced. False when that fails.
 bool installDatabaseFile(const QString &tempPath, const QString &path);
 // Removes a database file with its journal files.
 void removeDatabaseFile(const QString &path);
@@ -117,7 +118,8 @@ void removeDatabaseFile(const QString &path);
 // (DatabaseFiles::refusalToReplace) is left alone with the reason.
 // Every message the program's importer would show lands in messages. False
 // when a file cannot be read, the database cannot be made, or any row or the
-// commit fails; outPath is then left as it was and the temporary file is gone.
+// commit fails; outPath is then left as it was and the temporary file is gone,
+// also when a signal ends the build (removeNamedFilesOnTermination).
 // The counts of a finished build are the rows the file holds.
 bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
                    QStringList &messages);

@@ -111,6 +111,11 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
          QStringLiteral("Die Einstellungen konnten nicht in „/home/annegret.schmidt-wiesenthal/Dokumente/Schule/"
                         "Zeugnisvorlagen-2026/.config/de.kelmarin.vm9.prf“ gesichert werden: Ihr Speicherplatz auf "
                         "dem Datenträger ist aufgebraucht. Die Datei behält die zuletzt gesicherten Einstellungen.")},
+        {false, "Einstellungen nicht gesichert!",
+         QStringLiteral("Die Einstellungen konnten nicht in „/home/annegret.schmidt-wiesenthal/Dokumente/Schule/"
+                        "Zeugnisvorlagen-2026/.config/de.kelmarin.vm9.prf“ gesichert werden: An der Stelle der Datei "
+                        "liegt keine gewöhnliche Datei, sondern eine benannte Pipe, ein Gerät oder etwas Ähnliches, das "
+                        "das Programm nicht ersetzt. Beim nächsten Start gelten die Grundeinstellungen.")},
         {false, "Formulierungen nicht gespeichert!",
          notSaved + SentenceQueries::writeProblemText({SentenceQueries::WriteOutcome::ChangedElsewhere, {}})
              + QStringLiteral(" Ihre Änderung steht weiter in der Liste und kann von dort kopiert werden.")},

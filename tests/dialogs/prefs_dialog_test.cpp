@@ -188,10 +188,11 @@ TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileInt
     PrefsDialog *dialog = openDialog();
     dialog->FSizePopupMenu->setListIndex(6);
     QStringList shown;
-    whenModalOf<OKDialog>([&shown](OKDialog *d) {
+    const auto answer = [&shown](OKDialog *d) {
         shown << d->HeaderText->text() << d->SubText->text();
         d->OKButton->click();
-    });
+    };
+    whenModalOf<OKDialog>(answer);
     {
         FullDisk full;
         dialog->SaveButton->click();
@@ -213,4 +214,12 @@ TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileInt
     EXPECT_EQ(existingInstance<PrefsDialog>(), nullptr);
     EXPECT_TRUE(prefsFile().contains(QStringLiteral("\nListFontSize=14\n")));
     EXPECT_EQ(newFiles(), QStringList());
+    // A preferences folder that cannot be made (a file in its way) is said as one that cannot be written.
+    const QString noFolder = m_home.prefsFile() + QStringLiteral("/config");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(noFolder));
+    whenModalOf<OKDialog>(answer);
+    openDialog()->SaveButton->click();
+    EXPECT_EQ(shown.value(3), QStringLiteral("Die Einstellungen konnten nicht in „%1/de.kelmarin.vm9.prf“ gesichert "
+                                             "werden: Der Ordner ist nicht vorhanden. Beim nächsten Start gelten die "
+                                             "Grundeinstellungen.").arg(noFolder));
 }

@@ -14,7 +14,10 @@
 
 #include <csignal>
 #include <functional>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kMainWindow = QStringLiteral("Velmora - Satzbausteine");
@@ -116,9 +119,11 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
     QTemporaryDir mine, other;
     for (const QTemporaryDir *config : {&mine, &other})
         writeBytes(QDir(config->path()).filePath(QStringLiteral("de.kelmarin.vm9.prf")), {}); // no first launch
+    QProcessEnvironment changed; // by later rows
     const auto start = [&](QProcess &p, const QTemporaryDir &config) {
         QProcessEnvironment env = folder.environment(x);
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+        env.insert(changed);
         p.setProcessEnvironment(env);
         p.start(folder.program(), {});
         return p.waitForStarted(5000);
@@ -127,6 +132,8 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
     ASSERT_TRUE(start(first, mine));
     const QString firstWindow = x.waitForWindow(kMainWindow);
     ASSERT_FALSE(firstWindow.isEmpty());
+    const QDir runtime(folder.environment(x).value(QStringLiteral("XDG_RUNTIME_DIR")));
+    const QString key = runtime.entryList({QStringLiteral("*.lock")}).value(0).chopped(5); // the copy's lock name
     QTemporaryDir outputs;
     qputenv("DISPLAY", x.display().toLocal8Bit()); // the other window opens on the same display
     qputenv("QT_QPA_PLATFORM", "xcb");
@@ -170,6 +177,28 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
         EXPECT_EQ(own.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(own.exitCode(), 0);
         EXPECT_TRUE(readBytes(prefs).startsWith("Version=")) << readBytes(prefs).toStdString();
+    }
+
+    // A stray folder at the lock or socket, or another user's runtime folder, leaves a later start handing over.
+    QTemporaryDir temp;
+    const QString foreign = temp.filePath(QStringLiteral("runtime-%1")
+                                              .arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)));
+    for (const QString &stray : {QStringLiteral(".socket"), QStringLiteral(".lock"), foreign}) {
+        if (stray == foreign && ::geteuid() != 0)
+            GTEST_SKIP() << "a folder of another user needs root";
+        QFile::remove(runtime.filePath(key + stray)); // what a former copy left
+        ASSERT_TRUE(stray == foreign ? ::mkdir(QFile::encodeName(foreign), 0777) == 0
+                                           && ::chown(QFile::encodeName(foreign), 65534, 65534) == 0
+                                     : runtime.mkdir(key + stray));
+        if (stray == foreign) { // an empty XDG_RUNTIME_DIR is none
+            changed.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString());
+            changed.insert(QStringLiteral("TMPDIR"), temp.path());
+        }
+        QProcess running, later; // ended with the row
+        ASSERT_TRUE(start(running, mine) && waitFor([&] { return showsMainWindow(x, running); }));
+        ASSERT_TRUE(start(later, mine));
+        EXPECT_TRUE(later.waitForFinished(kXWaitMs) && later.exitCode() == 0) << stray.toStdString() << " in the way";
+        EXPECT_TRUE(QDir(foreign).isEmpty());
     }
 }
 

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 const VersionInfo kVersion(QStringLiteral("9.0"), QStringLiteral("9"), QStringLiteral("0"), QString(), QString());
@@ -182,5 +184,27 @@ TEST(PreferencesFile, SaveReplacesTheLinkedFileWhateverLiesBesideIt)
             after.removeOne(QString::fromUtf8(c.beside));
         EXPECT_EQ(writtenDir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), after)
             << c.beside;
+    }
+}
+
+// A named pipe or a device is neither opened for reading nor replaced; the null device takes the settings quietly.
+TEST(PreferencesFile, ANamedPipeOrADeviceIsNeitherReadNorReplaced)
+{
+    const struct { const char *what; mode_t type; unsigned minor; bool linked, saved; } cases[] = {
+        {"pipe", S_IFIFO, 0, false, false}, {"link to a pipe", S_IFIFO, 0, true, false},
+        {"link to the null device", S_IFCHR, 3, true, true}, {"link to the zero device", S_IFCHR, 5, true, false},
+    }; // device nodes of the test's own need root: they come last
+    for (const auto &c : cases) {
+        if (c.type == S_IFCHR && ::geteuid() != 0)
+            GTEST_SKIP() << "a device node of the test's own needs root";
+        TempConfigHome home;
+        const QString node = c.linked ? home.prefsFile() + QStringLiteral(".ziel") : home.prefsFile();
+        ASSERT_EQ(::mknod(QFile::encodeName(node).constData(), c.type | 0600, makedev(1, c.minor)), 0) << c.what;
+        ASSERT_TRUE(!c.linked || QFile::link(node, home.prefsFile()));
+        EXPECT_EQ(readPreferencesFile(home.path(), nullptr).GetLastClass(), 1) << c.what;
+        QString reason;
+        EXPECT_EQ(writePreferencesFile(home.path(), PreferencesClass(), kVersion, &reason), c.saved) << c.what;
+        EXPECT_EQ(reason.isEmpty(), c.saved) << c.what;
+        EXPECT_FALSE(QFileInfo(node).isFile()) << c.what << " stays as it was";
     }
 }

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 using namespace SentenceImporter;
@@ -82,12 +84,21 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
     const QString samplePhrases = testDataPath(QStringLiteral("store/Standardformulierungen.txt"));
     const QString phrases = dir.filePath(QStringLiteral("p.txt"));
     const QString kept = QStringLiteral("Die Datenbank „Formulierungshilfen.rbd“ wurde nicht ersetzt");
+    // Inputs that are no regular files: a named pipe, and (as root) a link to a zero device of the test's own.
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt")), zero = dir.filePath(QStringLiteral("zero.txt"));
+    const QString zeroNode = dir.filePath(QStringLiteral("zero"));
+    const bool root = ::geteuid() == 0;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(!root || (::mknod(QFile::encodeName(zeroNode), S_IFCHR | 0600, makedev(1, 5)) == 0
+                          && QFile::link(zeroNode, zero)));
+    const QString noFile = QStringLiteral("“ kann nicht gelesen werden! Sie ist keine gewöhnliche Datei");
     const struct
     {
         QString sentences, phrases;
         const char *fileSizeLimit;
         int exitCode;
         QString printed;
+        int endedBy = 0; // a signal sent in the middle of the build
     } cases[] = {
         {sample, samplePhrases, "unlimited", 0,
          QStringLiteral("IMPORT Formulierungshilfen KOMPLETT!\n\n7 Zeilen importiert.\n4 Datensätze erzeugt\n"
@@ -96,22 +107,40 @@ TEST(DatabaseBuildTool, BuildsTheExactSchemaOrLeavesTheOldDatabaseAsItWas)
         {big, phrases, "1024", 1, kept},        // fails on an insert
         {big, phrases, "unlimited", 0, QStringLiteral("\n%1 Datensätze erzeugt\n").arg(written.rows)},
         {dir.path(), phrases, "unlimited", 1, QStringLiteral("„%1“ kann nicht gelesen werden!").arg(QDir(dir.path()).dirName())},
+        {sample, pipe, "unlimited", 1, QStringLiteral("„pipe.txt") + noFile},
+        {big, phrases, "unlimited", 1, QString(), SIGTERM},
+        {zero, phrases, "unlimited", 1, QStringLiteral("„zero.txt") + noFile}, // needs root: comes last
     };
     for (const auto &c : cases) {
+        if (c.sentences == zero && !root)
+            GTEST_SKIP() << "a device node of the test's own needs root";
+        // Another user's database (as root): a new one keeps its owner and access rights.
         createSentenceDb(out, {sentenceRow("Alt", "K", "U")});
+        const QByteArray outName = QFile::encodeName(out);
+        ASSERT_TRUE(::chmod(outName, 0664) == 0 && (!root || ::chown(outName, 65534, 65534) == 0));
         writeBytes(out + QStringLiteral("-journal"), QByteArray(4096, 'j')); // not to be played into a new file
         const QByteArray before = readBytes(out);
         QProcess process;
+        // A build to be ended runs at the lowest priority, so that the signal comes while it writes.
         process.start(QStringLiteral("bash"),
-                      {QStringLiteral("-c"), QStringLiteral("ulimit -f %1; exec \"$0\" \"$@\"").arg(QString::fromUtf8(c.fileSizeLimit)),
+                      {QStringLiteral("-c"), QStringLiteral("ulimit -f %1; exec nice -n %2 \"$0\" \"$@\"")
+                                                 .arg(QString::fromUtf8(c.fileSizeLimit)).arg(c.endedBy ? 19 : 0),
                        QDir(qEnvironmentVariable("VM_BIN_DIR")).filePath(QStringLiteral("sentence-db-builder")),
                        c.sentences, c.phrases, out});
+        while (c.endedBy && QDir(dir.path()).entryList({QStringLiteral("*.neu-journal")}).isEmpty()
+               && !process.waitForFinished(1)) {
+        }
+        ASSERT_TRUE(!c.endedBy
+                    || (process.state() == QProcess::Running && ::kill(pid_t(process.processId()), c.endedBy) == 0));
         ASSERT_TRUE(process.waitForFinished(60000));
         const QString printed = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << printed.toStdString();
-        EXPECT_EQ(process.exitCode(), c.exitCode) << printed.toStdString();
+        EXPECT_EQ(process.exitStatus() == QProcess::CrashExit, c.endedBy != 0) << printed.toStdString();
+        EXPECT_TRUE(c.endedBy || process.exitCode() == c.exitCode) << printed.toStdString();
         EXPECT_TRUE(printed.contains(c.printed)) << printed.toStdString();
-        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.neu")}, QDir::Files), QStringList());
+        EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.neu*")}, QDir::Files), QStringList());
+        struct stat st = {};
+        ASSERT_EQ(::stat(QFile::encodeName(out).constData(), &st), 0);
+        EXPECT_TRUE((st.st_mode & 07777) == 0664 && st.st_uid == (root ? 65534u : ::getuid())) << st.st_mode;
         if (c.exitCode == 0)
             EXPECT_EQ(firstValue(out, QStringLiteral("select group_concat(sql, ';') as v from (select sql from "
                                                      "sqlite_master order by name)")),

@@ -2,6 +2,7 @@
 // Builds a sentence database from the two tab-delimited MacRoman files with
 // the importer's own reading, grouping and insertion, and prints what the
 // importer would have shown.
+#include "framework/TerminationCleanup.h"
 #include "store/SentenceImporter.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     // A file-size limit makes the write fail instead of ending the tool, so
     // that the temporary file is removed and the failure reported.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Ctrl+C or a SIGTERM in the middle of a build leaves no temporary file.
+    removeNamedFilesOnTermination();
     QCoreApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 4) {

@@ -82,7 +82,10 @@ public:
     // sentence database, and stores its name; otherwise says so and keeps the old.
     bool SwitchSentenceDB(const QString &name);
     QString ChooseDB();
+    // 0, or -1 when the database could not be read (the lists stay as they were).
     int GetCategories(const QString &classLevel);
+    // Why the last read of the sentence database failed, in whole German sentences.
+    QString readProblemText() const;
     int GetStdCategories();
     int GetSuperCategories(const QString &classLevel);
     QString GetMainCats(const QString &classLevel, const QString &superCategory);

@@ -5,9 +5,12 @@
 #include "framework/OpenDialog.h"
 #include "store/CategoryQueries.h"
 #include "store/DatabaseFiles.h"
+#include "store/DatabaseProblem.h"
 #include "store/SentenceImporter.h"
 
 #include <QFileInfo>
+
+#include <sqlite3.h>
 
 using DatabaseFiles::openAsSentenceDatabase;
 
@@ -125,13 +128,23 @@ QString App::GetSubCatSections(const QString &classLevel, const QString &superCa
 
 int App::GetCategories(const QString &classLevel)
 {
-    pVMCategories.clear();
-    pVMCategoriesSuperCat.clear();
-    const auto lists = CategoryQueries::categories(*pSentenceDB, classLevel);
+    auto lists = CategoryQueries::categories(*pSentenceDB, classLevel);
+    // A file emptied, cut short or held by another program reads nothing: the lists read before stay.
+    if (!lists.read)
+        return -1;
     pVMCategories = lists.categories;
     pVMCategoriesSuperCat = lists.superCategories;
-    pVMCategoryPaths = lists.paths;
+    pVMCategoryPaths = std::move(lists.paths);
     return 0;
+}
+
+QString App::readProblemText() const
+{
+    // An emptied or replaced file reads as one without tables; a table missing means no sentence database.
+    if (pSentenceDB->FileReplaced())
+        return databaseProblemText(SQLITE_READONLY_DBMOVED);
+    return databaseProblemText(pSentenceDB->ErrorCode() == SQLITE_ERROR ? SQLITE_CORRUPT
+                                                                         : pSentenceDB->ExtendedErrorCode());
 }
 
 int App::GetStdCategories()

@@ -101,6 +101,7 @@ CategoryLists categories(Database &db, const QString &classLevel)
     const auto rs = db.SQLSelect(categoriesStatement(classLevel));
     if (!rs)
         return lists;
+    lists.read = true;
     rs->MoveFirst();
     while (!rs->IsEOF()) {
         const QStringList path{rs->Field(QStringLiteral("Oberkategorie")), rs->Field(QStringLiteral("Kategorie")),

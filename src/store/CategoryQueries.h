@@ -35,6 +35,7 @@ struct CategoryLists
     QString categories;
     QString superCategories;
     QList<QStringList> paths;
+    bool read = false; // false when the query failed
 };
 CategoryLists categories(Database &db, const QString &classLevel);
 

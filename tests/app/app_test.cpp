@@ -127,6 +127,9 @@ TEST_F(AppTest, EveryMessageShowsItsWholeText)
              + QStringLiteral(" Ihre Änderung ist nicht gespeichert. Die geänderten Formulierungen stehen jetzt in "
                               "der Zwischenablage und können von dort eingefügt werden. Das Programm bleibt dafür geöffnet; "
                               "danach können Sie es beenden.")},
+        {false, "Klasse nicht gewechselt!",
+         QStringLiteral("Die Kategorien der Klasse 10 konnten nicht gelesen werden. ")
+             + databaseProblemText(SQLITE_READONLY_DBMOVED)},
         {false, "Ausdruck unvollständig!",
          QStringLiteral("Der Ausdruck konnte nicht vollständig in die Datei „/home/annegret.schmidt-wiesenthal/"
                         "Dokumente/Schule/Satzlisten/Satzliste Klasse 10.pdf“ geschrieben werden: Der Datenträger "

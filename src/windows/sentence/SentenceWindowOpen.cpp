@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSet>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 namespace {
@@ -59,9 +60,20 @@ void SentenceWindow::Open()
 
 bool SentenceWindow::getContent(int classLevel)
 {
-    app().pPrefs->SetLastClass(classLevel);
     const QString classText = Format(classLevel, QStringLiteral("##"));
-    if (app().GetCategories(classText) == 0)
+    const bool read = app().GetCategories(classText) == 0;
+    if (!read && !startingUp()) {
+        // A file emptied or damaged under the program reads nothing: the class shown and its lists stay.
+        app().ShowOKDialog(QStringLiteral("Klasse nicht gewechselt!"),
+                           QStringLiteral("Die Kategorien der Klasse %1 konnten nicht gelesen werden. ").arg(classLevel)
+                               + app().readProblemText(),
+                           QString());
+        const QSignalBlocker quiet(ClassesPopupMenu);
+        setClassPopUp(shownClassLevel());
+        return false;
+    }
+    app().pPrefs->SetLastClass(classLevel);
+    if (read)
         app().GetStdCategories();
     if (TabPanel1->currentIndex() == 3)
         InitOrientingListBox();

@@ -35,18 +35,32 @@ QString dialogText(QWidget *dialog)
 }
 } // namespace
 
+QList<QPointer<QWidget>> openModalWidgets()
+{
+    QList<QPointer<QWidget>> open;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->isModal())
+            open << widget;
+    return open;
+}
+
+QWidget *modalWidgetOpenedSince(const QList<QPointer<QWidget>> &openBefore)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal && !openBefore.contains(modal) ? modal : nullptr;
+}
+
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs, std::function<bool(QWidget *)> accepts)
 {
     auto *timer = new QTimer(qApp);
     // Shared with the connection: freed with the timer also when no dialog came before the end.
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    // A modal dialog open already (the one whose button opens the next) is not the one awaited.
-    QPointer<QWidget> before = QApplication::activeModalWidget();
     QObject::connect(timer, &QTimer::timeout, timer,
-                     [timer, clock, action = std::move(action), accepts = std::move(accepts), timeoutMs, before] {
-                         QWidget *modal = QApplication::activeModalWidget();
-                         if (modal && (modal == before || (accepts && !accepts(modal))))
+                     [timer, clock, action = std::move(action), accepts = std::move(accepts), timeoutMs,
+                      before = openModalWidgets()] {
+                         QWidget *modal = modalWidgetOpenedSince(before);
+                         if (modal && accepts && !accepts(modal))
                              modal = nullptr;
                          if (!modal && clock->elapsed() < timeoutMs)
                              return;
@@ -72,7 +86,8 @@ void chooseFileInDialog(QWidget *dialog, const QString &path)
 }
 
 ModalScript::ModalScript(std::deque<QString> paths, std::function<void()> afterEach)
-    : m_paths(std::move(paths))
+    : m_openBefore(openModalWidgets())
+    , m_paths(std::move(paths))
     , m_afterEach(std::move(afterEach))
 {
     QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
@@ -81,7 +96,7 @@ ModalScript::ModalScript(std::deque<QString> paths, std::function<void()> afterE
 
 void ModalScript::answer()
 {
-    QWidget *modal = QApplication::activeModalWidget();
+    QWidget *modal = modalWidgetOpenedSince(m_openBefore);
     if (!modal)
         return;
     if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {

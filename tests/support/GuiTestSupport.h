@@ -1,6 +1,8 @@
 #pragma once
 // Driving modal dialogs the way a person meets them: the action is queued
 // before the dialog opens and runs once a modal widget is active.
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -9,8 +11,16 @@
 #include <deque>
 #include <functional>
 
+// The modal widgets open now. The drivers below act only on a modal widget opened
+// after they were set up: while the dialog whose button opens the awaited one is
+// the only one open, the program may well turn the event loop (building a window,
+// filling a list), and that dialog is then the active modal widget.
+QList<QPointer<QWidget>> openModalWidgets();
+// The active modal widget, unless it was open already before (nullptr then).
+QWidget *modalWidgetOpenedSince(const QList<QPointer<QWidget>> &openBefore);
+
 // Runs action on the next modal widget that becomes active (within timeoutMs),
-// other than the one active now; with accepts, only on one it accepts.
+// other than those open now; with accepts, only on one it accepts.
 void whenModal(std::function<void(QWidget *)> action, int timeoutMs = 5000,
                std::function<bool(QWidget *)> accepts = {});
 // Runs action once a modal dialog of class D is in front, whatever comes before it.
@@ -23,7 +33,7 @@ void whenModalOf(std::function<void(D *)> action, int timeoutMs = 10000)
 // Accepts an open dialog by typing path into its file-name field.
 void chooseFileInDialog(QWidget *dialog, const QString &path);
 
-// Answers every modal dialog while it lives, as a user working through a
+// Answers every modal dialog opened while it lives, as a user working through a
 // sequence: an open dialog takes the next path of the queue ("" or an empty
 // queue cancels it), any other dialog is read and confirmed. afterEach runs
 // after every answer.
@@ -37,6 +47,7 @@ public:
 private:
     void answer();
 
+    const QList<QPointer<QWidget>> m_openBefore;
     QTimer m_timer;
     std::deque<QString> m_paths;
     std::function<void()> m_afterEach;

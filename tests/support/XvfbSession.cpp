@@ -17,10 +17,17 @@ XvfbSession::XvfbSession()
         return;
     m_display = QStringLiteral(":") + QString::fromLatin1(m_xvfb.readLine().trimmed());
     m_running = true;
+    // A window mapped before the window manager has taken over the display is never shown:
+    // openbox runs its startup command once it manages the display.
     m_windowManager.setProcessEnvironment(environment());
-    m_windowManager.start(QStringLiteral("openbox"), {});
-    m_windowManager.waitForStarted(5000);
-    QThread::msleep(300);
+    m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--startup"), QStringLiteral("echo ready")});
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray said;
+    while (!said.contains("ready") && m_windowManager.state() != QProcess::NotRunning && clock.elapsed() < 15000) {
+        m_windowManager.waitForReadyRead(500);
+        said += m_windowManager.readAllStandardOutput();
+    }
 }
 
 XvfbSession::~XvfbSession()

@@ -86,8 +86,8 @@ TEST(WaitWindow, StaysUntilTheBuildEndsItServesTheNextBuildAndItsWheelTurns)
                  & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     first->show();
     const QImage before = first->ProgressWheel1->grab().toImage();
-    QTest::qWait(300);
-    const QImage after = first->ProgressWheel1->grab().toImage();
+    QImage after = before;
+    (void)QTest::qWaitFor([&] { return (after = first->ProgressWheel1->grab().toImage()) != before; }, kXWaitMs);
     first->hide();
     EXPECT_NE(before, after);
 }

@@ -18,14 +18,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProcess>
 #include <QSessionManager>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QWindow>
 
@@ -74,17 +77,70 @@ protected:
         ASSERT_TRUE(g_x->activate(QString::number(w->winId())));
         ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::applicationState() == Qt::ApplicationActive; },
                                     kXWaitMs));
-        QTest::qWait(100);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w; }, kXWaitMs));
     }
-    // Runs a shell line of xdotool calls on the display while the program keeps handling events.
+    // A window of the test's own, off the screen. A line of xdotool calls ends by giving it a new
+    // width, which reaches the program behind every event those calls made: once the window has
+    // it, the program has handled them all.
+    static QWidget &mark()
+    {
+        static QPointer<QWidget> window;
+        if (!window) {
+            window = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint
+                                              | Qt::WindowDoesNotAcceptFocus);
+            window->setGeometry(-200, -200, 10, 1);
+            window->show();
+            const QStringList geometry = {QStringLiteral("getwindowgeometry"), QString::number(window->winId())};
+            EXPECT_TRUE(QTest::qWaitFor([&geometry] { return !g_x->xdotool(geometry).isEmpty(); }, kXWaitMs));
+        }
+        window->show();
+        return *window;
+    }
+    // Starts a shell line of xdotool calls on the display; the mark's width once the program has handled them.
+    static int startXdo(QProcess &tool, const QString &script)
+    {
+        const int width = mark().width() % 100 + 11;
+        tool.setProcessEnvironment(g_x->environment());
+        tool.start(QStringLiteral("sh"), {QStringLiteral("-c"), script + QStringLiteral("; xdotool windowsize %1 %2 1")
+                                                                              .arg(mark().winId())
+                                                                              .arg(width)});
+        return width;
+    }
+    // Runs a shell line of xdotool calls on the display until the program has handled what they did.
     static void xdo(const QString &script)
     {
         QProcess tool;
-        tool.setProcessEnvironment(g_x->environment());
-        tool.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+        const int width = startXdo(tool, script);
         ASSERT_TRUE(tool.waitForStarted(5000));
-        ASSERT_TRUE(QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kXWaitMs));
-        QTest::qWait(100);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning && mark().width() == width; },
+                                    kXWaitMs));
+    }
+    // Runs lines of xdotool calls one after another, each once the program has handled the one
+    // before. A timer starts them, so they go on inside the event loop of a drag, which runs until
+    // the button is let go; a line not handled in time lets the button go.
+    static void xdoInTurn(const QStringList &lines)
+    {
+        QProcess tool;
+        qsizetype next = 0;
+        int width = 0;
+        QElapsedTimer sinceStart;
+        QTimer turn;
+        turn.callOnTimeout([&] {
+            if (next > 0 && (tool.state() != QProcess::NotRunning || mark().width() != width)) {
+                if (sinceStart.elapsed() < kXWaitMs)
+                    return;
+                ADD_FAILURE() << "not handled in time: " << lines.at(next - 1).toStdString();
+                g_x->xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+                next = lines.size();
+            }
+            if (next == lines.size())
+                return turn.stop();
+            width = startXdo(tool, lines.at(next++));
+            sinceStart.start();
+        });
+        turn.start(10);
+        (void)QTest::qWaitFor([&turn] { return !turn.isActive(); }, 2 * kXWaitMs);
+        turn.stop();
     }
     // The text on the display's clipboard, as another program pastes it.
     static QString clipboardOfDisplay()
@@ -149,18 +205,21 @@ TEST_F(OrientingDragTest, ARowDraggedToTheTopStaysChosenAndTakesTheLevelTypedNex
             cells << list->Cell(row, c).section(QStringLiteral(" : "), -1);
         return cells;
     };
-    // Pressed on row 3, carried up in steps and let go over the upper part of row 0.
+    // Pressed on row 3, carried up in steps and let go over the upper part of row 0; each
+    // step once the program has handled the one before, so that no step is merged into the next.
+    toFront();
     const QPoint from = rowCentre(list, 3);
     const QRect top = list->visualItemRect(list->topLevelItem(0));
     const QPoint to = list->viewport()->mapToGlobal(QPoint(list->viewport()->width() / 2, top.top() + top.height() / 4));
-    xdo(QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.3; for d in 3 6 10; do "
-                       "xdotool mousemove_relative --sync -- 0 -$d; sleep 0.1; done; xdotool mousemove --sync %3 %4; "
-                       "sleep 0.3; xdotool mousemove_relative --sync 1 0; sleep 0.3; xdotool mouseup 1")
-            .arg(from.x())
-            .arg(from.y())
-            .arg(to.x())
-            .arg(to.y()));
-    ASSERT_EQ(column(1), texts({"Kriterium 4", "Kriterium 1", "Kriterium 2", "Kriterium 3", "Kriterium 5"}));
+    const QString move = QStringLiteral("xdotool mousemove --sync %1 %2");
+    xdoInTurn({move.arg(from.x()).arg(from.y()), QStringLiteral("xdotool mousedown 1"),
+               QStringLiteral("xdotool mousemove_relative --sync -- 0 -3"),
+               QStringLiteral("xdotool mousemove_relative --sync -- 0 -6"),
+               QStringLiteral("xdotool mousemove_relative --sync -- 0 -10"), move.arg(to.x()).arg(to.y()),
+               QStringLiteral("xdotool mousemove_relative --sync 1 0"), QStringLiteral("xdotool mouseup 1")});
+    const QStringList dropped = texts({"Kriterium 4", "Kriterium 1", "Kriterium 2", "Kriterium 3", "Kriterium 5"});
+    (void)QTest::qWaitFor([&] { return column(1) == dropped; }, kXWaitMs);
+    ASSERT_EQ(column(1), dropped);
     EXPECT_EQ(list->ListIndex(), 0);
     xdo(QStringLiteral("xdotool key 3"));
     EXPECT_EQ(column(2), texts({"3", "-", "-", "-", "-"}));
@@ -225,21 +284,24 @@ TEST_F(WindowXvfbTest, EveryPageTransfersItsTextAndASentenceGoesByDoubleClickBut
     const QStringList position = geometry.section(QStringLiteral("Position: "), 1).section(u' ', 0, 0).split(u',');
     ASSERT_EQ(position.size(), 2) << geometry.toStdString();
     const QPoint from = rowCentre(w->SentenceListBox, 0);
-    xdo(QStringLiteral("xdotool mousemove --sync %1 %2 mousedown 1; sleep 0.4; for d in 5 10 20 30 40; do "
-                       "xdotool mousemove_relative --sync 0 $d; sleep 0.1; done; xdotool mousemove --sync %3 %4; "
-                       "sleep 0.3; xdotool mousemove_relative --sync 3 3; sleep 0.3; xdotool mouseup 1")
-            .arg(from.x())
-            .arg(from.y())
-            .arg(position.at(0).toInt() + 60)
-            .arg(position.at(1).toInt() + 40));
+    QStringList steps = {QStringLiteral("xdotool mousemove --sync %1 %2").arg(from.x()).arg(from.y()),
+                         QStringLiteral("xdotool mousedown 1")};
+    for (int down : {5, 10, 20, 30, 40})
+        steps << QStringLiteral("xdotool mousemove_relative --sync 0 %1").arg(down);
+    xdoInTurn(steps << QStringLiteral("xdotool mousemove --sync %1 %2")
+                           .arg(position.at(0).toInt() + 60)
+                           .arg(position.at(1).toInt() + 40)
+                    << QStringLiteral("xdotool mousemove_relative --sync 3 3") << QStringLiteral("xdotool mouseup 1"));
     arrives(QStringLiteral("Sie zeigt „großes“ Interesse."));
 }
 
 TEST_F(WindowXvfbTest, CtrlClickCollectsSentencesAndAnEmptySectionShowsAndTakesOnlyItsEmptyRows)
 {
     click(w->SentenceListBox, 0);
-    xdo(QStringLiteral("xdotool keydown ctrl; ") + at(rowCentre(w->SentenceListBox, 1))
-        + QStringLiteral("click 1; xdotool keyup ctrl"));
+    // Ctrl is let go once the click is handled: the program asks the keyboard for it then.
+    xdo(QStringLiteral("xdotool keydown ctrl"));
+    xdo(at(rowCentre(w->SentenceListBox, 1)) + QStringLiteral("click 1"));
+    xdo(QStringLiteral("xdotool keyup ctrl"));
     EXPECT_EQ(w->SentenceFromListField->Text(), QStringLiteral("Er zeigt „großes“ Interesse. Tim fragt nach."));
     click(w->SentenceListBox, 2);
     EXPECT_EQ(w->SentenceFromListField->Text(), QString());
@@ -296,7 +358,8 @@ TEST_F(WindowXvfbTest, AFailedSaveNamesTheSectionAndWhyAndKeepsTheEdit)
 TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRowsAndNothingOverlaps)
 {
     w->resize(1, 1);
-    QTest::qWait(200);
+    QWidget *content = w->centralWidget();
+    ASSERT_TRUE(QTest::qWaitFor([content] { return content->size() == content->minimumSize(); }, kXWaitMs));
     // Every page's tab shows its whole title, none behind scroll arrows.
     QTabBar *tabs = w->TabPanel1->tabBar();
     for (int page = 0; page < tabs->count(); ++page) {
@@ -323,6 +386,10 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRows
                                                                 : control->fontMetrics().lineSpacing();
                 const int visible = static_cast<QAbstractScrollArea *>(control)->viewport()->height();
                 EXPECT_GE(visible, (list ? 2 : 1) * rowHeight) << control->objectName().toStdString();
+                if (field) { // its first line whole, not cut at the bottom
+                    EXPECT_LT(field->cursorRect(QTextCursor(field->document())).bottom(), visible)
+                        << control->objectName().toStdString();
+                }
             }
             for (QWidget *other : shown)
                 EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))

@@ -130,7 +130,8 @@ int App::GetCategories(const QString &classLevel)
 {
     auto lists = CategoryQueries::categories(*pSentenceDB, classLevel);
     // A file emptied, cut short or held by another program reads nothing: the lists read before stay.
-    if (!lists.read)
+    // Without an open database there is nothing to read, and the lists are empty.
+    if (!lists.read && pSentenceDB->isConnected())
         return -1;
     pVMCategories = lists.categories;
     pVMCategoriesSuperCat = lists.superCategories;

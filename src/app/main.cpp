@@ -10,8 +10,13 @@
 #include <QDir>
 #include <QTimer>
 
+#include <csignal>
+
 int main(int argc, char *argv[])
 {
+    // A write beyond a file-size limit fails with EFBIG and is reported like a full disk,
+    // instead of ending the program with the open edit.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VM Companion"));
     // A second start for the same user and preferences brings the running copy to the front.

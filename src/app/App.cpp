@@ -176,8 +176,11 @@ bool App::DoQuit()
     const QScopedValueRollback running(m_quitRunning, true);
     // An edit still open or unsaved in the sentence list is saved first. When
     // that fails, the edit is on the clipboard and a message has said so; the
-    // program stays this once, so that the clipboard's text outlives it.
-    if (window && !window->commitOpenCell(SentenceWindow::Leaving::Program) && window->holdsUnsavedEdit())
+    // program stays this once, so that the clipboard's text outlives it. The
+    // preferences are written before that message waits: a shutdown ends the
+    // program (a signal, then a kill) without another quit.
+    if (window && !window->commitOpenCell(SentenceWindow::Leaving::Program, [this] { SavePrefs(*pPrefs); })
+        && window->holdsUnsavedEdit())
         return false;
     if (pSentenceDB)
         pSentenceDB->Close();

@@ -33,11 +33,13 @@ QString copyKey(const QString &prefsFile)
            + QString::fromLatin1(QCryptographicHash::hash(id, QCryptographicHash::Sha256).toHex().left(16));
 }
 
-// Whether folder is the user's and no other user can put anything into it.
+// Whether folder is the user's and no other user can put anything into it. A
+// link is no folder of the user's, wherever it points: another user may have
+// planted it in a shared folder.
 bool belongsToUserAlone(const QString &folder)
 {
     struct stat st = {};
-    if (::stat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+    if (::lstat(QFile::encodeName(folder).constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
         return false;
     // A group of the user's own may write (private user groups).
     return !(st.st_mode & S_IWOTH) && (!(st.st_mode & S_IWGRP) || st.st_gid == ::getegid());

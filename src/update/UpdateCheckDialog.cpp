@@ -47,6 +47,8 @@ UpdateCheckDialog::UpdateCheckDialog()
     StaticText2 = staticText(this, "StaticText2", QStringLiteral("Neueste Version:"), {79, 79, 119, 20});
     AppVersionText = staticText(this, "AppVersionText", QStringLiteral("-"), {210, 47, 100, 20});
     LatestVersionText = staticText(this, "LatestVersionText", QStringLiteral("-"), {210, 79, 100, 20});
+    // The server's text is shown as it stands, character for character, never as markup.
+    LatestVersionText->setTextFormat(Qt::PlainText);
     MessageText = staticText(this, "MessageText", QStringLiteral("-"), {79, 111, 387, 63});
     MessageText->setWordWrap(true);
     MessageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -182,26 +182,56 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
         EXPECT_TRUE(readBytes(prefs).startsWith("Version=")) << readBytes(prefs).toStdString();
     }
 
-    // A stray folder at the lock or socket, or another user's runtime folder, leaves a later start handing over.
-    QTemporaryDir temp;
+    // In the way of a later start, in turn: a stray folder at the socket or the lock; no runtime folder (a
+    // file where it would be made, or another user's folder there); a link as the last place, the places
+    // before it taken by strays, which is no place of the user's own wherever it points. The later start
+    // hands over, or runs on as a copy of its own where no place is left; nothing goes where it has no place.
+    QTemporaryDir temp, pointedTo; // pointedTo: a folder of the user's own
     const QString foreign = temp.filePath(QStringLiteral("runtime-%1")
                                               .arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)));
-    for (const QString &stray : {QStringLiteral(".socket"), QStringLiteral(".lock"), foreign}) {
-        if (stray == foreign && ::geteuid() != 0)
+    const QString link = temp.filePath(QStringLiteral("vm-companion-%1").arg(::geteuid()));
+    const QDir prefsFolder(mine.path());
+    const auto strayFolder = [&key](const QDir &place, const QString &at) {
+        QFile::remove(place.filePath(key + at)); // what a former copy left
+        return place.mkdir(key + at);
+    };
+    const struct
+    {
+        const char *what;
+        std::function<bool()> plant;
+        bool handsOver = true;
+        bool needsRoot = false;
+    } strays[] = {
+        {"a folder at the socket", [&] { return strayFolder(runtime, QStringLiteral(".socket")); }},
+        {"a folder at the lock", [&] { return strayFolder(runtime, QStringLiteral(".lock")); }},
+        {"a file at the runtime folder", [&] {
+             changed.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString()); // an empty one is none
+             changed.insert(QStringLiteral("TMPDIR"), temp.path());
+             return QFile(foreign).open(QIODevice::WriteOnly);
+         }},
+        {"a link as the last place", [&] {
+             return strayFolder(prefsFolder, QStringLiteral(".socket")) && QFile::link(pointedTo.path(), link);
+         }, false},
+        {"another user's runtime folder", [&] {
+             return QFile::remove(link) && prefsFolder.rmdir(key + QStringLiteral(".socket")) && QFile::remove(foreign)
+                    && ::mkdir(QFile::encodeName(foreign), 0777) == 0
+                    && ::chown(QFile::encodeName(foreign), 65534, 65534) == 0;
+         }, true, true},
+    };
+    for (const auto &c : strays) {
+        SCOPED_TRACE(c.what);
+        if (c.needsRoot && ::geteuid() != 0)
             GTEST_SKIP() << "a folder of another user needs root";
-        QFile::remove(runtime.filePath(key + stray)); // what a former copy left
-        ASSERT_TRUE(stray == foreign ? ::mkdir(QFile::encodeName(foreign), 0777) == 0
-                                           && ::chown(QFile::encodeName(foreign), 65534, 65534) == 0
-                                     : runtime.mkdir(key + stray));
-        if (stray == foreign) { // an empty XDG_RUNTIME_DIR is none
-            changed.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString());
-            changed.insert(QStringLiteral("TMPDIR"), temp.path());
-        }
+        ASSERT_TRUE(c.plant());
         QProcess running, later; // ended with the row
         ASSERT_TRUE(start(running, mine) && waitFor([&] { return showsMainWindow(x, running); }));
         ASSERT_TRUE(start(later, mine));
-        EXPECT_TRUE(later.waitForFinished(kXWaitMs) && later.exitCode() == 0) << stray.toStdString() << " in the way";
+        if (c.handsOver)
+            EXPECT_TRUE(later.waitForFinished(kXWaitMs) && later.exitCode() == 0) << c.what << " in the way";
+        else
+            EXPECT_TRUE(waitFor([&] { return showsMainWindow(x, later); }) && later.state() == QProcess::Running);
         EXPECT_TRUE(QDir(foreign).isEmpty());
+        EXPECT_TRUE(QDir(pointedTo.path()).isEmpty());
     }
 }
 

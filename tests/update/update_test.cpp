@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -67,26 +68,34 @@ TEST(UpdateCommand, ShowsWhatTheServersFeedSays)
     TempConfigHome home;
     App application;
     const QString available = utf8("Es steht eine aktualisierte Version zur Verfügung!\n");
-    const struct { const char *feed, *running; QString shown; bool download; } cases[] = {
-        {"download.html", "9.0.3", available + utf8("Klicken Sie auf \"Download\""), true},
-        {"download.html", "8.5.0", available + utf8("Bestellen Sie Ihr Update über www.kelmarin.de"), false},
-        {"no_url.html", "9.0.3", available, false},
-        {"equal.html", "9.0.3", utf8("Keine Aktualisierungen verfügbar.\n"), false},
-        {"two_parts.html", "9.1.0", utf8("Keine Aktualisierungen verfügbar.\n"), false},
-        {"outside_body.html", "9.0.3", available, false},
-        {"broken_no_latest.html", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false},
-        {"broken_garbage.bin", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false},
+    const QString none = utf8("Keine Aktualisierungen verfügbar.\n");
+    // latest: what "Neueste Version:" shows, as plain text.
+    const struct { const char *feed, *running; QString shown; bool download; const char *latest; } cases[] = {
+        {"download.html", "9.0.3", available + utf8("Klicken Sie auf \"Download\""), true, "9.1.0"},
+        {"download.html", "8.5.0", available + utf8("Bestellen Sie Ihr Update über www.kelmarin.de"), false, "9.1.0"},
+        {"no_url.html", "9.0.3", available, false, "9.1.0"},
+        {"equal.html", "9.0.3", none, false, "9.0.3"},
+        {"two_parts.html", "9.1.0", none, false, "9.1"},
+        {"outside_body.html", "9.0.3", available, false, "9.1.0"},
+        {"markup.html", "9.0.3", none, false, "9.<b>1</b>.x&amp;"},
+        {"broken_no_latest.html", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false, ""},
+        {"broken_garbage.bin", "9.0.3", utf8("Keine Versionsinformationen!\nDie Angaben"), false, ""},
     };
     for (const auto &c : cases) {
         application.pVersionInfo = UpdateFeed::versionFromText(utf8(c.running));
         FeedServer server(FeedServer::feedFile(utf8(c.feed)));
         UpdateFeed::setServerBaseUrl(server.baseUrl());
-        QString shown;
+        QString shown, latest;
         bool download = false;
         UrlRecorder browser;
         whenModal([&](QWidget *w) {
             if (auto *d = qobject_cast<UpdateCheckDialog *>(w)) {
                 shown = d->MessageText->text();
+                const QLabel *label = d->LatestVersionText;
+                const Qt::TextFormat format = label->textFormat();
+                latest = format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(label->text()))
+                             ? label->text()
+                             : QStringLiteral("(as markup) ") + label->text();
                 download = d->DownloadButton->isVisible() && d->DownloadButton->isEnabled();
                 d->DownloadButton->click();
                 d->CloseWindowButton->click();
@@ -98,6 +107,7 @@ TEST(UpdateCommand, ShowsWhatTheServersFeedSays)
         application.Search4Updates();
         UpdateFeed::setServerBaseUrl(QString());
         EXPECT_TRUE(shown.startsWith(c.shown)) << c.feed << " " << c.running << ": " << shown.toStdString();
+        EXPECT_EQ(latest, utf8(c.latest)) << c.feed;
         EXPECT_EQ(download, c.download) << c.feed;
         EXPECT_EQ(browser.urls.size(), c.download ? 1 : 0) << c.feed;
     }

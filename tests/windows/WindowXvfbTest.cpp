@@ -400,16 +400,24 @@ TEST_F(WindowXvfbTest, AtItsMinimumSizeEveryTabTitleIsWholeEveryListShowsTwoRows
 
 // A logout, a shutdown, kill, a closed terminal and Ctrl+C in it quit as the
 // quit command does: the open cell saved, the preferences written, status 0.
-enum Arrives { CellOpen, DuringSave, MessageOpen }; // a request in a save or its message is carried out after it
+// An edit that cannot be saved keeps the program open for the clipboard; the
+// preferences are on disk before its message waits, for a kill may follow.
+// A request in a save or its message is carried out after it; unsaveable: the
+// database is held by another program until the quit's message.
+enum Arrives { CellOpen, DuringSave, MessageOpen, CellOpenUnsaveable };
 class QuitSignalTest : public WindowXvfbTest, public ::testing::WithParamInterface<std::pair<int, Arrives>>
 {
 };
 
-TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
+TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAsTheQuitCommandDoes)
 {
     QuitRequests requests(app());
     const auto [signal, when] = GetParam();
+    const bool stays = when == CellOpenUnsaveable;
+    const QString prefsFile = QDir(preferencesFolder()).filePath(preferencesFileName());
+    QByteArray prefs; // the file while the message of a quit that stays waits
     w->ClassesPopupMenu->setListIndex(4);
+    const QString before = fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0);
     typeIntoOpenCell(QStringLiteral("Tim hilft gern."));
     std::optional<LockingProcess> holder; // another program, until the request is handled
     ASSERT_TRUE(when == CellOpen || holder.emplace(fixture.dbPath()).locked());
@@ -422,10 +430,14 @@ TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
             when == MessageOpen ? request() : void();
             QCoreApplication::processEvents(); // handles a signal's request while the message is open
             holder.reset();
+            if (stays) { // the quit's message: the test ends the run that the program keeps
+                prefs = readBytes(prefsFile);
+                QCoreApplication::exit(3);
+            }
             message->close();
         }, kXWaitMs);
     QTimer::singleShot(0, [&] {
-        when == CellOpen ? request() : xdo(QStringLiteral("xdotool key Return"));
+        when == CellOpen || stays ? request() : xdo(QStringLiteral("xdotool key Return"));
         if (!signal) { // the session manager's save request: the program goes on, with the preferences written
             QObject::disconnect(qApp, &QCoreApplication::aboutToQuit, &app(), nullptr);
             QCoreApplication::exit(2);
@@ -434,16 +446,18 @@ TEST_P(QuitSignalTest, SavesTheOpenCellAndThePreferencesAndEndsWithZero)
     QTimer failSafe;
     failSafe.callOnTimeout([] { QCoreApplication::exit(1); });
     failSafe.start(kXWaitMs);
-    EXPECT_EQ(QApplication::exec(), signal ? 0 : 2);
-    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0), QStringLiteral("Tim hilft gern."));
-    EXPECT_TRUE(readBytes(QDir(preferencesFolder()).filePath(preferencesFileName())).contains("\nLastClass=5\n"));
-    EXPECT_EQ(app().pSentenceDB->isConnected(), !signal) << "quitting closes the database";
+    EXPECT_EQ(QApplication::exec(), stays ? 3 : signal ? 0 : 2);
+    EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1).section(u'\n', 0, 0),
+              stays ? before : QStringLiteral("Tim hilft gern."));
+    EXPECT_TRUE((stays ? prefs : readBytes(prefsFile)).contains("\nLastClass=5\n"));
+    EXPECT_EQ(app().pSentenceDB->isConnected(), !signal || stays) << "quitting closes the database";
 }
 
 INSTANTIATE_TEST_SUITE_P(TermHupInt, QuitSignalTest,
                          ::testing::Values(std::pair(SIGTERM, CellOpen), std::pair(SIGHUP, CellOpen),
                                            std::pair(SIGINT, CellOpen), std::pair(SIGTERM, DuringSave),
-                                           std::pair(SIGHUP, MessageOpen), std::pair(0, CellOpen), std::pair(0, MessageOpen)));
+                                           std::pair(SIGHUP, MessageOpen), std::pair(SIGTERM, CellOpenUnsaveable),
+                                           std::pair(0, CellOpen), std::pair(0, MessageOpen)));
 
 // Before the session ends, its manager asks the program to save: the open cell and the
 // preferences are saved as at quitting, and the program goes on. An edit that cannot be

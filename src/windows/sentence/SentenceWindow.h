@@ -4,6 +4,8 @@
 // the bottom bar (transfer button, target application, link lock).
 #include <QMainWindow>
 
+#include <functional>
+
 class BevelButton;
 class EdgeLocks;
 class ExtendedEditField;
@@ -143,9 +145,10 @@ public:
     // variants go to the clipboard and a message says so; false then.
     // Leaving a section goes on; quitting stays once, for on X11 the
     // clipboard's text ends with its owner unless a clipboard manager takes
-    // it, and the edit stays in the list to be saved again.
+    // it, and the edit stays in the list to be saved again. beforeStaying runs
+    // when a quit stays so, before the message waits for its answer.
     enum class Leaving { Section, Program };
-    bool commitOpenCell(Leaving leaving = Leaving::Section);
+    bool commitOpenCell(Leaving leaving = Leaving::Section, const std::function<void()> &beforeStaying = {});
     // An edit that did not reach the database is still held in the list.
     bool holdsUnsavedEdit() const { return m_unsavedEdit; }
     // A save of the list runs: finishing the open cell, waiting for the

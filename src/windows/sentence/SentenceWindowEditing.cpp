@@ -131,7 +131,7 @@ void SentenceWindow::finishOpenCell()
                               Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
 }
 
-bool SentenceWindow::commitOpenCell(Leaving leaving)
+bool SentenceWindow::commitOpenCell(Leaving leaving, const std::function<void()> &beforeStaying)
 {
     const SaveRunning running(*this);
     const int attemptsBefore = m_saveAttempts;
@@ -155,6 +155,8 @@ bool SentenceWindow::commitOpenCell(Leaving leaving)
         // The edit stays in the list and unsaved: finishing a cell or quitting tries again.
         m_quitStayedForEdit = true;
         where += QStringLiteral(" Das Programm bleibt dafür geöffnet; danach können Sie es beenden.");
+        if (beforeStaying)
+            beforeStaying();
     } else {
         m_unsavedEdit = false; // the list is replaced; the edit is on the clipboard
     }

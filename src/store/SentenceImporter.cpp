@@ -2,11 +2,13 @@
 
 #include "framework/Database.h"
 #include "framework/EventLoop.h"
+#include "framework/FileErrors.h"
 #include "framework/Files.h"
 #include "framework/MacRoman.h"
 #include "framework/Strings.h"
 #include "framework/TerminationCleanup.h"
 #include "store/DatabaseFiles.h"
+#include "store/DatabaseProblem.h"
 #include "store/Schema.h"
 
 #include <QFile>
@@ -14,7 +16,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -297,32 +298,35 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
     }
     // A build that is ended from outside leaves nothing beside the output.
     const RemovedOnTermination removedWhenEnded(QStringList{tempPath} + DatabaseFiles::journalFiles(tempPath));
+    // The first failure ends the build, and its reason is said in the
+    // program's own words: a later step would only fail for the same cause
+    // (a table that could not be made is then missing) or, once SQLite has
+    // rolled back, run outside the transaction and leave a partial file behind.
     Database db;
-    if (!createDatabaseFile(db, tempPath, messages)) {
-        messages << QStringLiteral("Database not created");
-        removeDatabaseFile(tempPath);
-        return false;
-    }
-    // One transaction for the whole build. The first failure ends it: once
-    // SQLite has rolled back, a later insert would run outside it and leave
-    // a partial file behind.
     QString failure;
-    const auto failed = [&](const QString &rowText, const QString &failedText) {
-        failure = db.ErrorMessage();
-        messages << rowText << failedText;
+    const auto failed = [&] {
+        failure = databaseProblemText(db.ExtendedErrorCode());
         return false;
     };
-    db.SQLExecute(QStringLiteral("BEGIN"));
-    if (db.Error())
-        failure = db.ErrorMessage();
+    QStringList tableErrors;
+    if (!createDatabaseFile(db, tempPath, tableErrors) || !tableErrors.isEmpty())
+        failed();
+    // One transaction for the whole build.
+    if (failure.isEmpty()) {
+        db.SQLExecute(QStringLiteral("BEGIN"));
+        if (db.Error())
+            failed();
+    }
     if (failure.isEmpty())
         importSentences(
             sentenceLines,
             [&](const SentenceRecord &record) {
                 if (!failure.isEmpty())
                     return false;
-                return insertSentenceRecord(db, record)
-                       || failed(sentenceErrorText(db.ErrorMessage(), record), sentenceRowFailedText());
+                if (insertSentenceRecord(db, record))
+                    return true;
+                messages << sentenceRowFailedText();
+                return failed();
             },
             counts);
     if (failure.isEmpty())
@@ -331,16 +335,18 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
             [&](const StdPhraseRecord &record) {
                 if (!failure.isEmpty())
                     return false;
-                return insertStdPhraseRecord(db, record)
-                       || failed(stdPhraseErrorText(db.ErrorMessage(), record), stdPhraseFailedText());
+                if (insertStdPhraseRecord(db, record))
+                    return true;
+                messages << stdPhraseFailedText();
+                return failed();
             },
             counts);
     if (failure.isEmpty() && !createIndexes(db))
-        failure = db.ErrorMessage();
+        failed();
     if (failure.isEmpty()) {
         db.Commit();
         if (db.Error())
-            failure = db.ErrorMessage();
+            failed();
     }
     if (failure.isEmpty()) {
         // The counts shown are what the file really holds.
@@ -350,7 +356,7 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
     db.Rollback();
     db.Close();
     if (failure.isEmpty() && !installDatabaseFile(tempPath, outPath))
-        failure = QString::fromLocal8Bit(std::strerror(errno));
+        failure = fileErrorReason(errno);
     if (!failure.isEmpty()) {
         removeDatabaseFile(tempPath);
         messages << notReplacedText(outPath, failure);
@@ -360,10 +366,13 @@ bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, 
     return true;
 }
 
-QString notReplacedText(const QString &path, const QString &databaseError)
+QString notReplacedText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Die Datenbank „%1“ wurde nicht ersetzt und bleibt unverändert. Fehler: %2")
-        .arg(QFileInfo(path).fileName(), databaseError);
+    // Only a database that is there can stay as it was.
+    return (QFileInfo::exists(path) ? QStringLiteral("Die Datenbank „%1“ wurde nicht ersetzt und bleibt unverändert. "
+                                                     "Fehler: %2")
+                                    : QStringLiteral("Die Datenbank „%1“ wurde nicht angelegt. Fehler: %2"))
+        .arg(QFileInfo(path).fileName(), reason);
 }
 
 QString sentenceRowFailedText()

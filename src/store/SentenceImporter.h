@@ -116,16 +116,19 @@ void removeDatabaseFile(const QString &path);
 // transaction, under a temporary name of its own beside outPath that replaces
 // outPath only at the end; an outPath that must not be replaced
 // (DatabaseFiles::refusalToReplace) is left alone with the reason.
-// Every message the program's importer would show lands in messages. False
-// when a file cannot be read, the database cannot be made, or any row or the
-// commit fails; outPath is then left as it was and the temporary file is gone,
-// also when a signal ends the build (removeNamedFilesOnTermination).
+// Its messages are the importer's German ones; the first failure ends the
+// build and is said in German (databaseProblemText, fileErrorReason), never
+// with the database's own English text. False when a file cannot be read, the
+// database cannot be made, or any table, row or the commit fails; outPath is
+// then left as it was and the temporary file is gone, also when a signal ends
+// the build (removeNamedFilesOnTermination).
 // The counts of a finished build are the rows the file holds.
 bool buildDatabase(const QString &sentencesPath, const QString &stdPhrasesPath, const QString &outPath, Counts &counts,
                    QStringList &messages);
 
-// The line that says the database at path stays as it was, with the database's error.
-QString notReplacedText(const QString &path, const QString &databaseError);
+// The line that says the database at path stays as it was, or, when there is
+// none, that none was made, followed by the reason.
+QString notReplacedText(const QString &path, const QString &reason);
 // The texts the importer shows after a failed row.
 QString sentenceRowFailedText();
 QString stdPhraseFailedText();

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include <csignal>
 #include <deque>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 class PrefsDialogTest : public ::testing::Test
@@ -222,4 +224,14 @@ TEST_F(PrefsDialogTest, SaveOnAFullDiskSaysWhyAndTheDialogStaysWithTheOldFileInt
     EXPECT_EQ(shown.value(3), QStringLiteral("Die Einstellungen konnten nicht in „%1/de.kelmarin.vm9.prf“ gesichert "
                                              "werden: Der Ordner ist nicht vorhanden. Beim nächsten Start gelten die "
                                              "Grundeinstellungen.").arg(noFolder));
+    // A missing preferences folder is made, with the missing folders above it, for the user alone.
+    const QString newFolder = m_home.path() + QStringLiteral("/neu/config");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(newFolder));
+    openDialog()->SaveButton->click();
+    EXPECT_TRUE(readBytes(QDir(newFolder).filePath(preferencesFileName())).contains("\nListFontSize=14\n"));
+    for (const QString &made : {QFileInfo(newFolder).path(), newFolder}) {
+        struct stat st = {};
+        EXPECT_TRUE(::stat(QFile::encodeName(made).constData(), &st) == 0 && (st.st_mode & 07777) == 0700)
+            << made.toStdString() << ": " << std::oct << st.st_mode;
+    }
 }

@@ -233,6 +233,15 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
         EXPECT_TRUE(QDir(foreign).isEmpty());
         EXPECT_TRUE(QDir(pointedTo.path()).isEmpty());
     }
+    // Past the runtime and the preferences folder, the last place is made for the user alone.
+    QFile::remove(QDir(mine.path()).filePath(key + QStringLiteral(".lock"))); // the former copies' lock
+    ASSERT_TRUE(QDir(mine.path()).mkdir(key + QStringLiteral(".lock")));
+    QProcess last;
+    ASSERT_TRUE(start(last, mine) && waitFor([&] { return showsMainWindow(x, last); }));
+    struct stat st = {};
+    const QString place = temp.filePath(QStringLiteral("vm-companion-%1").arg(::geteuid()));
+    EXPECT_TRUE(::stat(QFile::encodeName(place).constData(), &st) == 0 && (st.st_mode & 07777) == 0700)
+        << std::oct << st.st_mode;
 }
 
 // Quitting on a full disk: a message says that the preferences were not saved, then
@@ -253,7 +262,8 @@ TEST(StartupE2E, QuittingOnAFullDiskSaysSoAndKeepsTheOldPreferences)
     process.setChildProcessModifier([] {
         const rlimit size = {32, 32};
         ::setrlimit(RLIMIT_FSIZE, &size);
-        ::signal(SIGXFSZ, SIG_IGN);
+        // The program itself must keep such a write from ending it.
+        ::signal(SIGXFSZ, SIG_DFL);
     });
     process.start(folder.program(), {});
     ASSERT_TRUE(process.waitForStarted(5000));

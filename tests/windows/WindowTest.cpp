@@ -135,7 +135,7 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     EXPECT_EQ(w->TabPanel1->currentIndex(), 0);
     EXPECT_FALSE(w->ClassesPopupMenu->isEnabled());
     ModalScript refusals; // pasted line ends become what the cell shows, and the next edit saves too
-    editRow(1, QStringLiteral("Annas Heft\r\nist's\rwert"));
+    editRow(1, QStringLiteral("Annas\nHeft\r\nist's\rwert"));
     editRow(3, QStringLiteral("Neu"));
     EXPECT_EQ(fixture.stored(QStringLiteral("Interesse"), 1),
               QStringLiteral("#Er/Sie# zeigt großes Interesse.\nAnnas Heft ist's wert\n\nNeu"));

@@ -1,7 +1,7 @@
 // sentence-db-builder SENTENCES.txt STDPHRASES.txt OUT.rbd
 // Builds a sentence database from the two tab-delimited MacRoman files with
-// the importer's own reading, grouping and insertion, and prints what the
-// importer would have shown.
+// the importer's own reading, grouping and insertion, and prints the
+// importer's German messages; a failure is told with its reason in German.
 #include "framework/TerminationCleanup.h"
 #include "store/SentenceImporter.h"
 

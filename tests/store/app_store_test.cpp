@@ -60,6 +60,11 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
     QDir().mkpath(file(QStringLiteral("Ordner.rbd")));
     writeBytes(file(QStringLiteral("Kaputt.rbd")), QByteArray(3000, '#'));
     writeBytes(file(QStringLiteral("Leer.rbd")), QByteArray());
+    createSentenceDb(file(QStringLiteral("Fremd.rbd")), {}); // a database of another layout
+    Database foreign;
+    ASSERT_TRUE(connectTo(foreign, file(QStringLiteral("Fremd.rbd"))));
+    foreign.SQLExecute(QStringLiteral("ALTER TABLE Saetze DROP COLUMN Note"));
+    foreign.Close();
     const struct
     {
         const char *name;
@@ -70,6 +75,7 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
     } cases[] = {
         {"", "", {QString()}, {kChooser}, -1},
         {"Kaputt.rbd", "", {QString()}, {kChooser}, -1},
+        {"Fremd.rbd", "", {QString()}, {kChooser}, -1},
         {"Fehlt.rbd", "", {file(QStringLiteral("Kaputt.rbd")), path}, {kChooser, kNoDatabase, kChooser}, 2},
         {"Ordner.rbd", "", {path}, {kChooser}, 2},
         {"Leer.rbd", "", {path}, {kChooser}, 2},

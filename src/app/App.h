@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -116,6 +117,14 @@ public:
     // Opens the file now at the open database's path in its place; false
     // (the old connection kept) when it is no sentence database.
     bool ReopenSentenceDB();
+    // After work on the open database failed with SQLite's result code (0 for
+    // a reason of the work's own): true when the file was replaced or the
+    // failure is one a fresh connection may cure, and the file now at the path
+    // opened in place of the connection, so that the work may run once more.
+    bool ReopenAfterFailure(int sqliteCode);
+    // A list read from the open database, read once more after a failure that
+    // ReopenAfterFailure cures.
+    QString readList(const std::function<QString(Database &)> &read);
 
     // The importer.
     bool ImportSentencesFromTabDelimFile();

@@ -4,15 +4,18 @@
 
 QString App::GetSentences2Category(const QString &sectionKey, int classLevel, bool useDu, bool withNumbers)
 {
-    return SentenceQueries::keySentences(*pSentenceDB, sectionKey, classLevel, useDu, withNumbers);
+    return readList(
+        [&](Database &db) { return SentenceQueries::keySentences(db, sectionKey, classLevel, useDu, withNumbers); });
 }
 
 QString App::GetSentences2Category(const QString &superCategory, const QString &mainCategory,
                                    const QString &subCategory, const QString &section, int classLevel, bool useDu,
                                    bool withNumbers)
 {
-    return SentenceQueries::sectionSentences(*pSentenceDB, superCategory, mainCategory, subCategory, section,
-                                             classLevel, useDu, withNumbers);
+    return readList([&](Database &db) {
+        return SentenceQueries::sectionSentences(db, superCategory, mainCategory, subCategory, section, classLevel,
+                                                 useDu, withNumbers);
+    });
 }
 
 QString App::GetRandSentence2Category(const QString &superCategory, const QString &mainCategory,
@@ -25,18 +28,19 @@ QString App::GetRandSentence2Category(const QString &superCategory, const QStrin
 namespace {
 // Runs write against the file at the database's path: a file replaced (or
 // emptied) under the running program is opened anew and written there, under
-// the same comparison with the variants read; one that does not open is
-// reported as replaced.
+// the same comparison with the variants read; so is one restored after the
+// connection failed on it. One that does not open is reported as replaced.
 bool writeToStoredFile(App &a, const std::function<SentenceQueries::WriteResult(Database &)> &write)
 {
     using SentenceQueries::WriteOutcome;
     SentenceQueries::WriteResult result{WriteOutcome::Replaced, {}};
     if (!a.pSentenceDB->FileReplaced() || a.ReopenSentenceDB()) {
         result = write(*a.pSentenceDB);
-        // Replaced between the look at the path and the write.
-        if (!result.written() && a.pSentenceDB->FileReplaced())
-            result = a.ReopenSentenceDB() ? write(*a.pSentenceDB)
-                                          : SentenceQueries::WriteResult{WriteOutcome::Replaced, {}};
+        // Replaced between the look at the path and the write, or failing on what the connection holds.
+        if (!result.written() && a.ReopenAfterFailure(result.errorCode))
+            result = write(*a.pSentenceDB);
+        else if (!result.written() && a.pSentenceDB->FileReplaced())
+            result = SentenceQueries::WriteResult{WriteOutcome::Replaced, {}};
     }
     a.pWriteBackProblem = SentenceQueries::writeProblemText(result);
     return result.written();
@@ -63,17 +67,20 @@ bool App::PutSentences2Category(const QString &superCategory, const QString &mai
 
 QString App::GetSentences2CatNumber(int number, const QString &classLevel, bool useDu)
 {
-    return SentenceQueries::sentencesByNumber(*pSentenceDB, number, classLevel, useDu);
+    return readList([&](Database &db) { return SentenceQueries::sentencesByNumber(db, number, classLevel, useDu); });
 }
 
 QString App::getSentence2Number(int number, int variant, const QString &classLevel, bool useDu)
 {
-    return SentenceQueries::sentenceByNumber(*pSentenceDB, number, variant, classLevel, useDu);
+    return readList(
+        [&](Database &db) { return SentenceQueries::sentenceByNumber(db, number, variant, classLevel, useDu); });
 }
 
 QString App::getSentences2NumList(const QString &numList, const QString &classLevel)
 {
     const bool useDu = pPrefs ? pPrefs->pUseDuSentences : false;
-    return SentenceQueries::expandNumberList([this]() -> Database & { return *pSentenceDB; }, numList, classLevel,
-                                             useDu);
+    return readList([&](Database &) {
+        return SentenceQueries::expandNumberList([this]() -> Database & { return *pSentenceDB; }, numList, classLevel,
+                                                 useDu);
+    });
 }

@@ -64,6 +64,21 @@ bool App::ReopenSentenceDB()
     return true;
 }
 
+bool App::ReopenAfterFailure(int sqliteCode)
+{
+    return pSentenceDB->isConnected()
+           && (pSentenceDB->FileReplaced() || (sqliteCode != 0 && freshConnectionMayCure(sqliteCode)))
+           && ReopenSentenceDB();
+}
+
+QString App::readList(const std::function<QString(Database &)> &read)
+{
+    const QString list = read(*pSentenceDB);
+    if (pSentenceDB->Error() && ReopenAfterFailure(pSentenceDB->ExtendedErrorCode()))
+        return read(*pSentenceDB);
+    return list;
+}
+
 bool App::SwitchSentenceDB(const QString &name)
 {
     const QString path = programFolderItem(name);
@@ -96,40 +111,47 @@ QString App::ChooseDB()
                           QStringLiteral("Bitte Datenbank mit den Formulierungshilfen auswählen"), programFolder());
 }
 
+namespace {
+// A reading of the named column of every row of the statement.
+std::function<QString(Database &)> columnOf(const SqlStatement &statement, const QString &column)
+{
+    return [statement, column](Database &db) { return CategoryQueries::columnList(db, statement, column); };
+}
+} // namespace
+
 int App::GetSuperCategories(const QString &classLevel)
 {
     pVMSuperCategories.clear();
     pVMSuperCategories =
-        CategoryQueries::columnList(*pSentenceDB, CategoryQueries::superCategoriesStatement(classLevel),
-                                    QStringLiteral("Oberkategorie"));
+        readList(columnOf(CategoryQueries::superCategoriesStatement(classLevel), QStringLiteral("Oberkategorie")));
     return 0;
 }
 
 QString App::GetMainCats(const QString &classLevel, const QString &superCategory)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::mainCategoriesStatement(classLevel, superCategory),
-                                       QStringLiteral("Kategorie"));
+    return readList(
+        columnOf(CategoryQueries::mainCategoriesStatement(classLevel, superCategory), QStringLiteral("Kategorie")));
 }
 
 QString App::GetSubCats(const QString &classLevel, const QString &superCategory, const QString &mainCategory)
 {
-    return CategoryQueries::columnList(
-        *pSentenceDB, CategoryQueries::subCategoriesStatement(classLevel, superCategory, mainCategory),
-        QStringLiteral("Subkategorie"));
+    return readList(columnOf(CategoryQueries::subCategoriesStatement(classLevel, superCategory, mainCategory),
+                             QStringLiteral("Subkategorie")));
 }
 
 QString App::GetSubCatSections(const QString &classLevel, const QString &superCategory,
                                const QString &mainCategory, const QString &subCategory)
 {
-    return CategoryQueries::columnList(
-        *pSentenceDB, CategoryQueries::sectionsStatement(classLevel, superCategory, mainCategory, subCategory),
-        QStringLiteral("Note"));
+    return readList(columnOf(CategoryQueries::sectionsStatement(classLevel, superCategory, mainCategory, subCategory),
+                             QStringLiteral("Note")));
 }
 
 int App::GetCategories(const QString &classLevel)
 {
     auto lists = CategoryQueries::categories(*pSentenceDB, classLevel);
-    // A file emptied, cut short or held by another program reads nothing: the lists read before stay.
+    if (!lists.read && ReopenAfterFailure(pSentenceDB->ExtendedErrorCode()))
+        lists = CategoryQueries::categories(*pSentenceDB, classLevel);
+    // A file emptied, damaged or held by another program reads nothing: the lists read before stay.
     // Without an open database there is nothing to read, and the lists are empty.
     if (!lists.read && pSentenceDB->isConnected())
         return -1;
@@ -151,19 +173,17 @@ QString App::readProblemText() const
 int App::GetStdCategories()
 {
     pStdVMCategories.clear();
-    pStdVMCategories = CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdCategoriesStatement(),
-                                                   QStringLiteral("Kategorie"));
+    pStdVMCategories = readList(columnOf(CategoryQueries::stdCategoriesStatement(), QStringLiteral("Kategorie")));
     return 0;
 }
 
 QString App::GetSentences2CategoryStd(const QString &category)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdSentencesStatement(category),
-                                       QStringLiteral("Sentence"));
+    return readList(columnOf(CategoryQueries::stdSentencesStatement(category), QStringLiteral("Sentence")));
 }
 
 QString App::GetAppendices2StdSentences(const QString &category, int phraseNumber)
 {
-    return CategoryQueries::columnList(*pSentenceDB, CategoryQueries::stdAppendicesStatement(category, phraseNumber),
-                                       QStringLiteral("Sentence"));
+    return readList(
+        columnOf(CategoryQueries::stdAppendicesStatement(category, phraseNumber), QStringLiteral("Sentence")));
 }

@@ -3,6 +3,7 @@
 #include "framework/Database.h"
 #include "framework/FileErrors.h"
 #include "framework/Files.h"
+#include "store/Schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,11 +39,7 @@ bool openAsSentenceDatabase(Database &db, const QString &path)
     db.setDatabaseFile(path);
     if (!db.Connect())
         return false;
-    if (db.InUse())
-        return true;
-    const auto rs = db.SQLSelect(
-        QStringLiteral("SELECT count(*) AS n FROM sqlite_master WHERE type = 'table' AND name = 'Saetze'"));
-    if (rs && rs->Field(QStringLiteral("n")) == QStringLiteral("1"))
+    if (db.InUse() || db.SQLSelect(sentenceLayoutCheckSql()))
         return true;
     db.Close();
     return false;

@@ -9,8 +9,9 @@ class Database;
 
 namespace DatabaseFiles {
 
-// Connects db to path when the file holds the sentence table. A file that
-// another program holds locked cannot be looked into and is taken as it is.
+// Connects db to path when the file holds both tables of a sentence database
+// with every column the program reads. A file that another program holds
+// locked cannot be looked into and is taken as it is.
 bool openAsSentenceDatabase(Database &db, const QString &path);
 
 // Why a database built from the files inputs must not replace path, as one

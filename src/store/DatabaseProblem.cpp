@@ -32,3 +32,16 @@ QString databaseProblemText(int sqliteCode)
         return QStringLiteral("Die Datenbank hat das Speichern abgelehnt. SQLite-Fehlercode: %1.").arg(sqliteCode);
     }
 }
+
+bool freshConnectionMayCure(int sqliteCode)
+{
+    switch (sqliteCode & 0xff) {
+    case SQLITE_ERROR: // no such table or column
+    case SQLITE_IOERR:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return true;
+    default:
+        return sqliteCode == SQLITE_READONLY_DBMOVED;
+    }
+}

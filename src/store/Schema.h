@@ -17,6 +17,17 @@ inline QString standardsaetzeCreateSql()
                           "Appendixnr integer, Sentence varchar)");
 }
 
+// A statement that reads no row and fails unless both tables hold every
+// column a query of the program reads; more tables, columns or indexes do no
+// harm. The importer also writes Saetze.id and Standardsaetze.Katnr, which no
+// query reads: a file without them is read all the same.
+inline QString sentenceLayoutCheckSql()
+{
+    return QStringLiteral("SELECT s.Oberkategorie, s.Endklasse, s.Kategorie, s.Note, s.Nr, s.Sentences, "
+                          "s.Startklasse, s.Subkategorie, s.DuSentences, t.Kategorie, t.Satznr, t.Appendixnr, "
+                          "t.Sentence FROM Saetze AS s, Standardsaetze AS t LIMIT 0");
+}
+
 // The indexes the section, cascade and number queries use. The tables keep
 // their schema, so every earlier reader still reads the file. Both indexes
 // also hold the columns their queries test and return: the section lists of

@@ -114,20 +114,50 @@ TEST_F(PrefsDialogTest, SaveWritesTheChangesAndOpensTheChosenDatabase)
 
 TEST_F(PrefsDialogTest, AFileThatIsNoDatabaseLeavesTheWorkingOneOpenAndStored)
 {
-    const QString broken = m_programDir.filePath(QStringLiteral("Kaputt.rbd"));
-    writeBytes(broken, "Kein Datenbankinhalt\n");
-    PrefsDialog *dialog = openDialog();
-    whenModal([&](QWidget *w) { chooseFileInDialog(w, broken); });
-    dialog->SelectDBButton->click();
-    QString shown;
-    whenModalOf<QMessageBox>([&shown](QMessageBox *box) {
-        shown = box->text();
-        box->accept();
-    });
-    dialog->SaveButton->click();
-    EXPECT_TRUE(shown.contains(QStringLiteral("„Kaputt.rbd“"))) << shown.toStdString();
-    EXPECT_EQ(m_app.pPrefs->GetSentencesDBName(), QStringLiteral("Formulierungshilfen.rbd"));
-    EXPECT_EQ(m_app.GetMainCats(QStringLiteral("1"), QStringLiteral("Normalform")), QStringLiteral("Arbeitsverhalten"));
+    const QString chooser =
+        QStringLiteral("Datenbank auswählen... / Bitte Datenbank mit den Formulierungshilfen auswählen");
+    const struct
+    {
+        const char *name;
+        const char *sql; // run on a sentence database of the file's own; "" for a file of text
+        bool taken;
+    } cases[] = {
+        {"Kaputt.rbd", "", false},
+        {"OhneNote.rbd", "ALTER TABLE Saetze DROP COLUMN Note", false},
+        {"OhneDu.rbd", "ALTER TABLE Saetze DROP COLUMN DuSentences", false},
+        {"Fremd.rbd", "DROP TABLE Saetze; CREATE TABLE Saetze (a, b)", false},
+        {"OhneStandard.rbd", "DROP TABLE Standardsaetze", false},
+        // More tables, columns and indexes, and none of the columns that no query reads.
+        {"Mehr.rbd",
+         "CREATE TABLE Notizen (x); CREATE INDEX Nummern ON Saetze (Nr); ALTER TABLE Saetze ADD COLUMN Extra; "
+         "ALTER TABLE Saetze DROP COLUMN id; ALTER TABLE Standardsaetze DROP COLUMN Katnr",
+         true},
+    };
+    for (const auto &c : cases) {
+        const QString name = utf8(c.name), path = m_programDir.filePath(name);
+        SCOPED_TRACE(c.name);
+        if (*c.sql) {
+            createSentenceDb(path, {sentenceRow("Kurzform", "Sport", "Fairness")});
+            Database db;
+            ASSERT_TRUE(connectTo(db, path));
+            db.SQLExecute(utf8(c.sql));
+            ASSERT_FALSE(db.Error()) << db.ErrorMessage().toStdString();
+        } else {
+            writeBytes(path, "Kein Datenbankinhalt\n");
+        }
+        PrefsDialog *dialog = openDialog();
+        ModalScript script({path});
+        dialog->SelectDBButton->click();
+        dialog->SaveButton->click();
+        const QStringList refused{chooser,
+                                  QStringLiteral("Die Datei „%1“ ist keine Satzdatenbank oder kann nicht "
+                                                 "geöffnet werden. Die bisherige Datenbank bleibt geöffnet.")
+                                      .arg(name)};
+        EXPECT_EQ(script.seen, c.taken ? QStringList{chooser} : refused);
+        EXPECT_EQ(m_app.pPrefs->GetSentencesDBName(), c.taken ? name : QStringLiteral("Formulierungshilfen.rbd"));
+        EXPECT_EQ(m_app.GetMainCats(QStringLiteral("1"), utf8(c.taken ? "Kurzform" : "Normalform")),
+                  utf8(c.taken ? "Sport" : "Arbeitsverhalten"));
+    }
 }
 
 TEST_F(PrefsDialogTest, CancelDropsTheChangesAndAnUnknownConnectionIsKept)

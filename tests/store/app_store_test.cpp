@@ -60,6 +60,11 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
     QDir().mkpath(file(QStringLiteral("Ordner.rbd")));
     writeBytes(file(QStringLiteral("Kaputt.rbd")), QByteArray(3000, '#'));
     writeBytes(file(QStringLiteral("Leer.rbd")), QByteArray());
+    createSentenceDb(file(QStringLiteral("Fremd.rbd")), {}); // a database of another layout
+    Database foreign;
+    ASSERT_TRUE(connectTo(foreign, file(QStringLiteral("Fremd.rbd"))));
+    foreign.SQLExecute(QStringLiteral("ALTER TABLE Saetze DROP COLUMN Note"));
+    foreign.Close();
     const struct
     {
         const char *name;
@@ -70,6 +75,7 @@ TEST_F(AppStoreTest, OpeningAsksForEveryFileThatWillNotOpenAndTakesABusyOneAsInU
     } cases[] = {
         {"", "", {QString()}, {kChooser}, -1},
         {"Kaputt.rbd", "", {QString()}, {kChooser}, -1},
+        {"Fremd.rbd", "", {QString()}, {kChooser}, -1},
         {"Fehlt.rbd", "", {file(QStringLiteral("Kaputt.rbd")), path}, {kChooser, kNoDatabase, kChooser}, 2},
         {"Ordner.rbd", "", {path}, {kChooser}, 2},
         {"Leer.rbd", "", {path}, {kChooser}, 2},
@@ -206,6 +212,9 @@ TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItCh
         bool written;
         const char *problem;
         long cutTo = -1; // the file itself emptied or cut short to this size instead
+        // Emptied, a class change said so, the replacement put there, and then first this:
+        // "class change", "save" or "list" (the main categories read).
+        const char *restoredThen = "";
     } cases[] = {
         {"same", "Alter Satz", true, ""},
         {"changed", "Satz einer Kollegin", false, "an anderer Stelle geändert"},
@@ -213,6 +222,11 @@ TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItCh
         {"", "", false, "ersetzt oder gelöscht"},
         {"emptied", "", false, "geleert, ersetzt oder gelöscht", 0},
         {"cut short", "", false, "beschädigt", 4096},
+        // The saved bytes written into the same file, as cp does.
+        {"copied back", "Alter Satz", true, "", 0, "class change"},
+        {"copied back", "Alter Satz", true, "", 0, "save"},
+        {"copied back", "Alter Satz", true, "", 0, "list"},
+        {"same", "Alter Satz", true, "", 0, "class change"},
     };
     const QString path = file(kDbName);
     for (const auto &c : cases) {
@@ -220,24 +234,41 @@ TEST_F(AppStoreTest, ASaveAfterTheFileWasReplacedGoesToTheFileNowThereUnlessItCh
         createSentenceDb(path, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, "Alter Satz")});
         ASSERT_TRUE(m_app.OpenSentenceDBwithName(kDbName));
         const QString read = m_app.GetSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false, false);
+        const QByteArray backup = readBytes(path);
         // A backup tool or a colleague's copy: a new file moved over the old one.
         const QString copy = file(QStringLiteral("Kopie.rbd"));
         const QString kind = utf8(c.replacement);
         if (kind == QStringLiteral("no database"))
             writeBytes(copy, QByteArray(4096, '#'));
-        else if (!kind.isEmpty() && c.cutTo < 0)
+        else if (!kind.isEmpty() && (c.cutTo < 0 || kind == QStringLiteral("same")))
             createSentenceDb(copy, {sentenceRow("Alt", "A", "S", 1, 1, 10, 1, c.storedThere)});
         ASSERT_EQ(c.cutTo >= 0 ? ::truncate(qPrintable(path), c.cutTo) == 0
                   : kind.isEmpty() ? QFile::remove(path)
                                    : ::rename(qPrintable(copy), qPrintable(path)) == 0,
                   true);
+        const QString restoredThen = utf8(c.restoredThen);
+        if (!restoredThen.isEmpty()) {
+            EXPECT_NE(m_app.GetCategories(QStringLiteral("4")), 0);
+            EXPECT_TRUE(m_app.readProblemText().contains(utf8("geleert"))) << m_app.readProblemText().toStdString();
+            if (kind == QStringLiteral("copied back"))
+                writeBytes(path, backup);
+            else
+                ASSERT_EQ(::rename(qPrintable(copy), qPrintable(path)), 0);
+            if (restoredThen == QStringLiteral("class change")) {
+                EXPECT_EQ(m_app.GetCategories(QStringLiteral("4")), 0) << m_app.readProblemText().toStdString();
+            } else if (restoredThen == QStringLiteral("list")) {
+                EXPECT_EQ(m_app.GetMainCats(QStringLiteral("4"), utf8("Alt")), utf8("A"));
+            }
+        }
         EXPECT_EQ(m_app.PutSentences2Category(utf8("Alt"), utf8("A"), utf8("S"), utf8("1"), 4, false,
                                               QStringLiteral("Neuer Satz"), read),
                   c.written);
         EXPECT_TRUE(m_app.pWriteBackProblem.contains(utf8(c.problem))) << m_app.pWriteBackProblem.toStdString();
         // A class change reads the file as it is now; one that reads nothing says why.
-        EXPECT_EQ(m_app.GetCategories(QStringLiteral("4")) != 0, c.cutTo >= 0);
-        EXPECT_TRUE(c.cutTo < 0 || m_app.readProblemText().contains(utf8(c.problem))) << m_app.readProblemText().toStdString();
+        const bool unreadable = c.cutTo >= 0 && restoredThen.isEmpty();
+        EXPECT_EQ(m_app.GetCategories(QStringLiteral("4")) != 0, unreadable);
+        EXPECT_TRUE(!unreadable || m_app.readProblemText().contains(utf8(c.problem)))
+            << m_app.readProblemText().toStdString();
         // Shown again, the section shows what the file at the path holds.
         const QString expected = c.written ? QStringLiteral("Neuer Satz") : utf8(c.storedThere);
         if (!expected.isEmpty()) {

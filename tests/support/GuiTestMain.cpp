@@ -1,5 +1,7 @@
 // The main of the widget tests. With VM_TEST_ON_XVFB it first starts an X display of the program's own
-// for the application object to connect to (the offscreen platform when it did not start).
+// for the application object to connect to (the offscreen platform when it did not start). A dialog
+// that no step of a test answers fails that test and is closed (GuiTestSupport.h).
+#include "GuiTestSupport.h"
 #include "XvfbSession.h"
 
 #include <QApplication>
@@ -23,6 +25,7 @@ int main(int argc, char **argv)
 #endif
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    closeUnansweredDialogs();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

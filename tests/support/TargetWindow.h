@@ -35,6 +35,7 @@ public:
             arguments << QStringLiteral("--takes-no-paste");
         if (latin1Class)
             arguments << QStringLiteral("--latin1-class");
+        endWithTest(m_process);
         m_process.start(qEnvironmentVariable("VM_BIN_DIR", QCoreApplication::applicationDirPath())
                             + QStringLiteral("/vm-target-window"),
                         arguments);

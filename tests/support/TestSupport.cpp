@@ -1,9 +1,12 @@
 #include "TestSupport.h"
 
-
 #include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 TempConfigHome::TempConfigHome()
 {
@@ -20,8 +23,18 @@ TempConfigHome::~TempConfigHome()
         qunsetenv("XDG_CONFIG_HOME");
 }
 
+void endWithTest(QProcess &process)
+{
+    process.setChildProcessModifier([test = ::getpid()] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != test) // the test ended before the line above
+            ::_exit(1);
+    });
+}
+
 LockingProcess::LockingProcess(const QString &path, const QString &sql, int holdMs)
 {
+    endWithTest(m_process);
     m_process.start(QStringLiteral("sqlite3"), {path});
     QByteArray script = sql.toUtf8() + "\nBEGIN EXCLUSIVE;\nSELECT 'locked';\n";
     if (holdMs >= 0)

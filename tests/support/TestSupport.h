@@ -54,6 +54,10 @@ void writeBytes(const QString &path, const QByteArray &bytes, bool executable = 
 QByteArray readBytes(const QString &path);
 // Points db at the file at path and connects.
 bool connectTo(Database &db, const QString &path);
+// Makes the program that process starts end with the test however the test
+// ends, killed at CTest's time-out too: the system kills it once the thread
+// that started it (the tests' main thread) has ended. Called before start().
+void endWithTest(QProcess &process);
 // Another program on a database file: the sqlite3 shell in a process of its
 // own runs sql (if any) and then holds the file's exclusive lock, until
 // release() or, with holdMs, for that long before it commits and ends.

@@ -1,5 +1,7 @@
 #include "XvfbSession.h"
 
+#include "TestSupport.h"
+
 #include <QElapsedTimer>
 #include <QStandardPaths>
 #include <QThread>
@@ -9,6 +11,9 @@ XvfbSession::XvfbSession()
     for (const char *tool : {"Xvfb", "openbox", "xdotool"})
         if (QStandardPaths::findExecutable(QString::fromUtf8(tool)).isEmpty())
             return;
+    // Both end with the test, also when it is killed.
+    endWithTest(m_xvfb);
+    endWithTest(m_windowManager);
     // Xvfb picks a free display itself and names it once it takes connections.
     m_xvfb.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                           QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),

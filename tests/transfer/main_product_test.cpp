@@ -17,6 +17,7 @@ struct Peer : QProcess
 {
     Peer(const QString &signature, const QString &replies, const QString &log)
     {
+        endWithTest(*this);
         start(qEnvironmentVariable("VM_BIN_DIR") + QStringLiteral("/main_product_peer"),
               QStringList{signature, log} + replies.split(u'|'));
         ready = waitForReadyRead(10000);

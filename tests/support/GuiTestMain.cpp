@@ -24,6 +24,11 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", session.isRunning() ? "xcb" : "offscreen");
 #endif
     QApplication application(argc, argv);
+#ifdef VM_TEST_ON_XVFB
+    // The name the program's own main gives it: the test's windows then carry the program's class, by which
+    // the target capture knows them as the program itself, as it knows the program's own windows.
+    QApplication::setApplicationName(QStringLiteral("VM Companion"));
+#endif
     QApplication::setQuitOnLastWindowClosed(false);
     closeUnansweredDialogs();
     ::testing::InitGoogleTest(&argc, argv);

@@ -73,8 +73,8 @@ protected:
         QGuiApplication::clipboard()->setText(text);
         typeIntoCell(w, row, pasted ? QString() : text);
         if (pasted)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            keyIntoFocus(Qt::Key_V, Qt::ControlModifier);
+        keyIntoFocus(Qt::Key_Return);
         QApplication::processEvents();
     }
 
@@ -146,7 +146,7 @@ TEST_F(WindowTest, AFinishedEditOfAChangedCellSavesTheWholeListAndOnlyThen)
     ASSERT_TRUE(connectTo(other, fixture.dbPath()));
     other.SQLExecute(QStringLiteral("UPDATE Saetze SET Sentences = 'anders' WHERE Note = 1"));
     w->SentenceListBox->editItem(w->SentenceListBox->topLevelItem(0), 0);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    keyIntoFocus(Qt::Key_Return);
     QApplication::processEvents();
     w->TabPanel1->setCurrentIndex(1);
     EXPECT_FALSE(w->IsSentenceListEditable());

@@ -61,6 +61,13 @@ void typeIntoCell(SentenceWindow *window, int row, const QString &text)
     QTest::keyClicks(editor, text);
 }
 
+void keyIntoFocus(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "no widget has the keyboard focus";
+    QTest::keyClick(focus, key, modifiers);
+}
+
 QStringList rowsOf(const Listbox *list)
 {
     QStringList rows;

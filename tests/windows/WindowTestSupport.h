@@ -38,3 +38,5 @@ private:
 QStringList rowsOf(const Listbox *list);
 // Opens the editor of the sentence list's row and types text over it, leaving the cell open.
 void typeIntoCell(SentenceWindow *window, int row, const QString &text);
+// Sends a key to the widget with the keyboard focus; fails the running test when no widget has it.
+void keyIntoFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

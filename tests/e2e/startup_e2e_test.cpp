@@ -189,7 +189,7 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
     QTemporaryDir temp, pointedTo; // pointedTo: a folder of the user's own
     const QString foreign = temp.filePath(QStringLiteral("runtime-%1")
                                               .arg(QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name)));
-    const QString link = temp.filePath(QStringLiteral("vm-companion-%1").arg(::geteuid()));
+    const QString lastPlace = temp.filePath(QStringLiteral("vm-companion-%1").arg(::geteuid()));
     const QDir prefsFolder(mine.path());
     const auto strayFolder = [&key](const QDir &place, const QString &at) {
         QFile::remove(place.filePath(key + at)); // what a former copy left
@@ -210,10 +210,10 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
              return QFile(foreign).open(QIODevice::WriteOnly);
          }},
         {"a link as the last place", [&] {
-             return strayFolder(prefsFolder, QStringLiteral(".socket")) && QFile::link(pointedTo.path(), link);
+             return strayFolder(prefsFolder, QStringLiteral(".socket")) && QFile::link(pointedTo.path(), lastPlace);
          }, false},
         {"another user's runtime folder", [&] {
-             return QFile::remove(link) && prefsFolder.rmdir(key + QStringLiteral(".socket")) && QFile::remove(foreign)
+             return QFile::remove(lastPlace) && prefsFolder.rmdir(key + QStringLiteral(".socket")) && QFile::remove(foreign)
                     && ::mkdir(QFile::encodeName(foreign), 0777) == 0
                     && ::chown(QFile::encodeName(foreign), 65534, 65534) == 0;
          }, true, true},
@@ -239,8 +239,7 @@ TEST(StartupE2E, ASecondStartBringsTheRunningCopyToTheFront)
     QProcess last;
     ASSERT_TRUE(start(last, mine) && waitFor([&] { return showsMainWindow(x, last); }));
     struct stat st = {};
-    const QString place = temp.filePath(QStringLiteral("vm-companion-%1").arg(::geteuid()));
-    EXPECT_TRUE(::stat(QFile::encodeName(place).constData(), &st) == 0 && (st.st_mode & 07777) == 0700)
+    EXPECT_TRUE(::stat(QFile::encodeName(lastPlace).constData(), &st) == 0 && (st.st_mode & 07777) == 0700)
         << std::oct << st.st_mode;
 }
 
